@@ -1,0 +1,137 @@
+#include "framework/Control.h"
+
+#include "framework/Form.h"
+#include "framework/WinControl.h"
+
+namespace fw {
+
+TControl::TControl(TComponent* owner) : TComponent(owner)
+{
+    font_.OnChange = [this] { OnFontChange(); };
+}
+
+TControl::~TControl()
+{
+    font_.OnChange = nullptr;
+    SetParent(nullptr);
+}
+
+void TControl::SetParent(TWinControl* parent)
+{
+    if (parent == parent_)
+        return;
+    if (parent_)
+        parent_->RemoveControl(this);
+    parent_ = parent;
+    if (parent_) {
+        parent_->InsertControl(this);
+        AdoptParentLook();
+    }
+    ParentChanged();
+}
+
+TForm* TControl::ParentForm()
+{
+    TControl* control = this;
+    while (control->parent_)
+        control = control->parent_;
+    return dynamic_cast<TForm*>(control);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    if (left == left_ && top == top_ && width == width_ && height == height_)
+        return;
+    Invalidate();
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    BoundsChanged();
+}
+
+void TControl::SetVisible(bool visible)
+{
+    if (visible == visible_)
+        return;
+    visible_ = visible;
+    VisibleChanged();
+    UpdateShowing();
+}
+
+bool TControl::Showing() const { return visible_ && parent_ && parent_->Showing(); }
+
+void TControl::SetEnabled(bool enabled)
+{
+    if (enabled == enabled_)
+        return;
+    enabled_ = enabled;
+    EnabledChanged();
+}
+
+void TControl::SetText(const std::string& text)
+{
+    if (text == Text())
+        return;
+    StoreText(text);
+    TextChanged();
+}
+
+void TControl::SetParentFont(bool value)
+{
+    parentFont_ = value;
+    if (value)
+        AdoptParentLook();
+}
+
+void TControl::SetColor(TColor color)
+{
+    parentColor_ = false;
+    if (color == color_)
+        return;
+    color_ = color;
+    ColorChanged();
+}
+
+void TControl::SetParentColor(bool value)
+{
+    parentColor_ = value;
+    if (value)
+        AdoptParentLook();
+}
+
+void TControl::AdoptParentLook()
+{
+    if (!parent_)
+        return;
+    adoptingParentLook_ = true;
+    if (parentFont_)
+        font_.Assign(parent_->Font());
+    if (parentColor_ && color_ != parent_->Color()) {
+        color_ = parent_->Color();
+        ColorChanged();
+    }
+    adoptingParentLook_ = false;
+}
+
+void TControl::OnFontChange()
+{
+    // A font of the control's own stops following the parent's.
+    if (!adoptingParentLook_)
+        parentFont_ = false;
+    FontChanged();
+}
+
+void TControl::Click()
+{
+    if (OnClick)
+        OnClick(this);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (OnMouseDown)
+        OnMouseDown(this, button, shift, x, y);
+}
+
+} // namespace fw

@@ -1,0 +1,21 @@
+#include "framework/Dpi.h"
+
+#include <windows.h>
+
+namespace fw {
+
+int ScreenDpi()
+{
+    static const int dpi = [] {
+        HDC screen = GetDC(nullptr);
+        int value = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return value > 0 ? value : 96;
+    }();
+    return dpi;
+}
+
+int ScaleToScreen(int pixelsAt96) { return MulDiv(pixelsAt96, ScreenDpi(), 96); }
+int ScaleFromScreen(int screenPixels) { return MulDiv(screenPixels, 96, ScreenDpi()); }
+
+} // namespace fw

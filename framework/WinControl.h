@@ -1,0 +1,130 @@
+// A control with a window of its own, and the one window procedure that
+// serves every such window.
+#pragma once
+
+#include "framework/Control.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace fw {
+
+struct TCreateParams {
+    std::wstring className; // empty: the framework's own window class
+    DWORD style = 0;
+    DWORD exStyle = 0;
+};
+
+class TWinControl : public TControl {
+public:
+    explicit TWinControl(TComponent* owner);
+    ~TWinControl() override;
+    void BeforeDestruction() override;
+
+    bool HandleAllocated() const { return handle_ != nullptr; }
+    // The window, created (with those of the parents) if it does not exist.
+    HWND Handle();
+    void HandleNeeded() { Handle(); }
+    // Destroys and re-creates the window if it exists; the control's state survives.
+    void RecreateWnd();
+
+    std::string Text() const override;
+    void Invalidate() override;
+    void UpdateShowing() override;
+
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool value) { tabStop_ = value; }
+    int TabOrder() const;
+    void SetTabOrder(int order);
+
+    bool Focused() const;
+    bool CanFocus() const;
+    // Takes the input focus, or, while the form is not on screen yet,
+    // records the request so that it takes effect when the form is shown.
+    void SetFocus();
+
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+
+    const std::vector<TControl*>& Controls() const { return controls_; }
+    const std::vector<TWinControl*>& TabList() const { return tabList_; }
+    void InsertControl(TControl* control);
+    void RemoveControl(TControl* control);
+
+    // A notification (WM_COMMAND, WM_NOTIFY) that the parent hands back to this control.
+    virtual bool HandleCommand(WORD code) { (void)code; return false; }
+    virtual bool HandleNotify(NMHDR& header, LRESULT& result) { (void)header; (void)result; return false; }
+    // WM_CTLCOLOR*: sets up the DC and returns the background brush, or null for the default.
+    virtual HBRUSH CtlColor(HDC dc) { (void)dc; return nullptr; }
+
+protected:
+    virtual void CreateParams(TCreateParams& params);
+    virtual void CreateHandle();
+    virtual void DestroyHandle();
+    // Runs once the window exists: pushes the stored state into it.
+    virtual void HandleCreated();
+    // Runs before the window goes: keeps in the object what lives in the window.
+    virtual void SaveWindowState() {}
+    HWND ParentHandle();
+
+    virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Framework notifications that the focus entered or left the control;
+    // they run the DoEnter / DoExit hooks.
+    virtual void FocusEntered();
+    virtual void FocusLeft();
+    // Hooks that fire OnEnter and OnExit.
+    virtual void DoEnter();
+    virtual void DoExit();
+    // Hooks that fire OnKeyDown and OnKeyPress; a key set to 0 is dropped.
+    virtual void KeyDown(std::uint16_t& key, TShiftState shift);
+    virtual void KeyPress(char& key);
+    // Whether Tab goes to the control instead of moving the focus on.
+    virtual bool WantsTab() const { return false; }
+
+    // Painting of windows of the framework's own class: background, then
+    // the windowless children in creation order.
+    virtual void PaintWindow(HDC dc, const RECT& client);
+    void PaintGraphicChildren(HDC dc);
+    TControl* GraphicChildAt(int x, int y) const;
+
+    void StoreText(const std::string& text) override;
+    void BoundsChanged() override;
+    void VisibleChanged() override;
+    void EnabledChanged() override;
+    void FontChanged() override;
+    void ColorChanged() override;
+    void ParentChanged() override;
+
+    HWND RawHandle() const { return handle_; }
+    bool Subclassed() const { return subclassed_; }
+
+private:
+    static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR data);
+    static void RegisterWindowClass();
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool HandleKeyDown(WPARAM& wParam, LPARAM lParam);
+    bool HandleChar(WPARAM& wParam);
+    bool HandleMouseDown(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+    void Unbind();
+
+    HWND handle_ = nullptr;
+    bool subclassed_ = false;
+    bool tabStop_ = false;
+    std::vector<TControl*> controls_;
+    std::vector<TWinControl*> tabList_;
+};
+
+// The shift state of the keyboard and mouse buttons right now.
+TShiftState CurrentShiftState();
+
+} // namespace fw
