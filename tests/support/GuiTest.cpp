@@ -1,0 +1,79 @@
+#include "GuiTest.h"
+
+#include "framework/Application.h"
+
+namespace guitest {
+
+void Pump()
+{
+    MSG message;
+    for (int idle = 0; idle < 3; ++idle) {
+        bool any = false;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            any = true;
+            if (message.message == WM_QUIT) {
+                // Keep the quit request for the code under test to see.
+                PostQuitMessage(int(message.wParam));
+                return;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (any)
+            idle = 0;
+    }
+}
+
+void PressKey(HWND window, UINT virtualKey)
+{
+    UINT scan = MapVirtualKeyW(virtualKey, 0);
+    PostMessageW(window, WM_KEYDOWN, virtualKey, LPARAM(1 | (scan << 16)));
+    PostMessageW(window, WM_KEYUP, virtualKey, LPARAM(1 | (scan << 16) | (3u << 30)));
+    Pump();
+}
+
+void Type(HWND window, std::wstring_view text)
+{
+    for (wchar_t c : text) {
+        PostMessageW(window, WM_CHAR, c, 1);
+        Pump();
+    }
+}
+
+void Click(HWND window, int x, int y, UINT downMessage)
+{
+    UINT upMessage = downMessage == WM_LBUTTONDOWN   ? WM_LBUTTONUP
+                     : downMessage == WM_RBUTTONDOWN ? WM_RBUTTONUP
+                                                     : WM_MBUTTONUP;
+    WPARAM button = downMessage == WM_LBUTTONDOWN   ? MK_LBUTTON
+                    : downMessage == WM_RBUTTONDOWN ? MK_RBUTTON
+                                                    : MK_MBUTTON;
+    PostMessageW(window, downMessage, button, MAKELPARAM(x, y));
+    PostMessageW(window, upMessage, 0, MAKELPARAM(x, y));
+    Pump();
+}
+
+void Paste(HWND window, std::wstring_view text)
+{
+    OpenClipboard(window);
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    auto* buffer = static_cast<wchar_t*>(GlobalLock(memory));
+    text.copy(buffer, text.size());
+    buffer[text.size()] = L'\0';
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    SendMessageW(window, WM_PASTE, 0, 0);
+    Pump();
+}
+
+std::wstring WindowText(HWND window)
+{
+    int length = GetWindowTextLengthW(window);
+    std::wstring text(size_t(length) + 1, L'\0');
+    text.resize(size_t(GetWindowTextW(window, text.data(), length + 1)));
+    return text;
+}
+
+} // namespace guitest

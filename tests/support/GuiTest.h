@@ -1,0 +1,32 @@
+// Helpers for tests that drive real windows under Wine with real messages.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace guitest {
+
+// Dispatches every message waiting, repeatedly, until the queue stays empty.
+void Pump();
+
+// A key pressed and released on the window, as the keyboard would send it:
+// WM_KEYDOWN, the WM_CHAR that TranslateMessage makes of it, WM_KEYUP.
+void PressKey(HWND window, UINT virtualKey);
+// Types each character as WM_CHAR, as a keyboard layout would deliver it.
+void Type(HWND window, std::wstring_view text);
+// A mouse button pressed and released at a point of the window's client area.
+void Click(HWND window, int x, int y, UINT downMessage = WM_LBUTTONDOWN);
+// Puts Unicode text on the clipboard and sends WM_PASTE.
+void Paste(HWND window, std::wstring_view text);
+
+// Text of any window, through the W function.
+std::wstring WindowText(HWND window);
+
+// Counts the calls of MessageBeep made since the last reset; set up by the
+// test main, which routes the framework's beep here.
+int BeepCount();
+void ResetBeepCount();
+
+} // namespace guitest
