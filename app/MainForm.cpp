@@ -1,0 +1,119 @@
+#include "app/MainForm.h"
+
+#include "controls/AlignEdit.h"
+#include "framework/Application.h"
+#include "framework/Bars.h"
+#include "framework/HandlerTable.h"
+#include "framework/Label.h"
+#include "framework/MainMenu.h"
+#include "framework/PageControl.h"
+#include "framework/Shape.h"
+
+#include "LayoutTree.h"
+
+using namespace fw;
+
+TForm1::TForm1(TComponent* owner) : TForm(owner) { InitializeFromLayout("Main.layout"); }
+
+template <class T> T* TForm1::Bind(const std::string& name)
+{
+    auto* component = dynamic_cast<T*>(FindComponent(name));
+    if (!component)
+        throw layout::ParseError("Main.layout", 0, "no component '" + name + "' of the expected class");
+    return component;
+}
+
+void TForm1::BindComponents()
+{
+    ControlBar1 = Bind<TControlBar>("ControlBar1");
+    ToolBar1 = Bind<TToolBar>("ToolBar1");
+    tlbtnNouveau = Bind<TToolButton>("tlbtnNouveau");
+    tlbtnSheet1 = Bind<TToolButton>("tlbtnSheet1");
+    tlbtnSheet2 = Bind<TToolButton>("tlbtnSheet2");
+    tlbtnAide = Bind<TToolButton>("tlbtnAide");
+    tlbtnQuitter = Bind<TToolButton>("tlbtnQuitter");
+    StatusBar1 = Bind<TStatusBar>("StatusBar1");
+    PageControl1 = Bind<TPageControl>("PageControl1");
+    TabSheet1 = Bind<TTabSheet>("TabSheet1");
+    TabSheet2 = Bind<TTabSheet>("TabSheet2");
+    alEdit1 = Bind<TAlignEdit>("alEdit1");
+    Edit1 = Bind<TAlignEdit>("Edit1");
+    Edit2 = Bind<TAlignEdit>("Edit2");
+    Label1 = Bind<TLabel>("Label1");
+    Label2 = Bind<TLabel>("Label2");
+    Label3 = Bind<TLabel>("Label3");
+    Label5 = Bind<TLabel>("Label5");
+    btnValider = Bind<TButton>("btnValider");
+    btnEffacer = Bind<TButton>("btnEffacer");
+    Nouveau1 = Bind<TMenuItem>("Nouveau1");
+    for (int i = 0; i < 24; ++i)
+        Shapes[i] = Bind<TShape>("Shape" + std::to_string(i + 1));
+}
+
+void TForm1::DefineHandlers(HandlerTable& h)
+{
+    h.Add("FormCreate", this, &TForm1::FormCreate);
+    h.Add("FormClose", this, &TForm1::FormClose);
+    h.Add("FormDestroy", this, &TForm1::FormDestroy);
+    h.Add("tlbtnSheet1Click", this, &TForm1::tlbtnSheet1Click);
+    h.Add("tlbtnSheet2Click", this, &TForm1::tlbtnSheet2Click);
+    h.Add("tlbtnAideClick", this, &TForm1::tlbtnAideClick);
+    h.Add("Aproposde1Click", this, &TForm1::Aproposde1Click);
+    h.Add("tlbtnQuitterClick", this, &TForm1::tlbtnQuitterClick);
+    h.Add("alEdit1Change", this, &TForm1::alEdit1Change);
+    h.Add("alEdit1KeyPress", this, &TForm1::alEdit1KeyPress);
+    h.Add("TabSheet1Show", this, &TForm1::TabSheet1Show);
+    h.Add("tlbtnNouveauClick", this, &TForm1::tlbtnNouveauClick);
+    h.Add("TabSheet2Show", this, &TForm1::TabSheet2Show);
+    h.Add("btnEffacerClick", this, &TForm1::btnEffacerClick);
+    h.Add("btnValiderClick", this, &TForm1::btnValiderClick);
+    h.Add("Shape13MouseDown", this, &TForm1::Shape13MouseDown);
+    h.Add("Shape14MouseDown", this, &TForm1::Shape14MouseDown);
+    h.Add("Shape15MouseDown", this, &TForm1::Shape15MouseDown);
+    h.Add("Shape16MouseDown", this, &TForm1::Shape16MouseDown);
+    h.Add("Shape17MouseDown", this, &TForm1::Shape17MouseDown);
+    h.Add("Shape18MouseDown", this, &TForm1::Shape18MouseDown);
+    h.Add("Shape19MouseDown", this, &TForm1::Shape19MouseDown);
+    h.Add("Shape20MouseDown", this, &TForm1::Shape20MouseDown);
+    h.Add("Shape21MouseDown", this, &TForm1::Shape21MouseDown);
+    h.Add("Shape22MouseDown", this, &TForm1::Shape22MouseDown);
+    h.Add("Shape23MouseDown", this, &TForm1::Shape23MouseDown);
+    h.Add("Shape24MouseDown", this, &TForm1::Shape24MouseDown);
+}
+
+void TForm1::FormCreate(TComponent*)
+{
+    // The layout keeps the Evaluation page active; the program starts on the
+    // Learning page. No page is shown yet, so no page handler runs here.
+    PageControl1->SetActivePageIndex(0);
+}
+
+void TForm1::FormClose(TComponent*, TCloseAction& action) { action = caFree; }
+
+void TForm1::FormDestroy(TComponent*) {}
+
+void TForm1::tlbtnSheet1Click(TComponent*) { PageControl1->SetActivePageIndex(0); }
+
+void TForm1::tlbtnSheet2Click(TComponent*) { PageControl1->SetActivePageIndex(1); }
+
+void TForm1::tlbtnAideClick(TComponent*) {}
+
+void TForm1::Aproposde1Click(TComponent*) {}
+
+void TForm1::tlbtnQuitterClick(TComponent*) { Application()->Terminate(); }
+
+void TForm1::GetMinMaxInfo(MINMAXINFO& info)
+{
+    // The window keeps the size it was laid out with. The size of its normal
+    // placement is taken, not the current rectangle, so that a minimised
+    // window is restored at its full size.
+    if (!HandleAllocated())
+        return;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(RawHandle(), &placement);
+    const RECT& r = placement.rcNormalPosition;
+    POINT size{r.right - r.left, r.bottom - r.top};
+    info.ptMinTrackSize = size;
+    info.ptMaxTrackSize = size;
+}
