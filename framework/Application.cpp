@@ -44,6 +44,7 @@ HICON TApplication::Icon()
 
 void TApplication::Run()
 {
+    terminated_ = false;
     if (mainForm_)
         mainForm_->Show();
     MSG message;
@@ -71,10 +72,7 @@ void TApplication::ProcessMessages()
 void TApplication::DispatchOne(MSG& message)
 {
     if (message.hwnd == nullptr && message.message == kReleaseMessage) {
-        auto* form = reinterpret_cast<TForm*>(message.lParam);
-        if (form == mainForm_)
-            mainForm_ = nullptr;
-        TComponent::Free(form);
+        TComponent::Free(reinterpret_cast<TForm*>(message.lParam));
         return;
     }
     TranslateMessage(&message);
@@ -85,6 +83,12 @@ void TApplication::Terminate()
 {
     if (!terminated_)
         PostQuitMessage(0);
+}
+
+void TApplication::FormDestroyed(TForm* form)
+{
+    if (form == mainForm_)
+        mainForm_ = nullptr;
 }
 
 void TApplication::Release(TForm* form)

@@ -44,6 +44,8 @@ public:
     void Release(TForm* form);
     // Frees every form, the main form last.
     void DestroyForms();
+    // Called by a form that is going away.
+    void FormDestroyed(TForm* form);
 
     std::string ExeName() const;
     // The standard report of an exception that escaped an event handler.

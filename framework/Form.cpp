@@ -30,6 +30,8 @@ void TForm::BeforeDestruction()
         OnDestroy(this);
     DestroyHandle();
     DestroyComponents();
+    if (TApplication* application = Application())
+        application->FormDestroyed(this);
 }
 
 void TForm::InitializeFromLayout(std::string_view resourceName)

@@ -1,0 +1,178 @@
+// The Evaluation page: questions, erasing dots with the mouse, verdicts.
+#include "MainWindowFixture.h"
+
+#include "app/CellView.h"
+#include "braille/QuestionList.h"
+#include "braille/Recognition.h"
+#include "controls/AlignEdit.h"
+#include "framework/Bars.h"
+#include "framework/Button.h"
+#include "framework/Label.h"
+#include "framework/MainMenu.h"
+#include "framework/PageControl.h"
+#include "framework/Shape.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+constexpr fw::TColor kGreen = 0x008000, kRed = 0x0000FF, kNavy = 0x800000;
+const std::string kCorrect = "R\xE9ponse correcte !";
+const std::string kIncorrect = "R\xE9ponse incorrecte !";
+const std::string kNoSign = "Erreur : signe inexistant !";
+} // namespace
+
+class EvaluationPageTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        form->tlbtnSheet2Click(nullptr);
+        guitest::Pump();
+    }
+    void ExpectNewQuestion() const
+    {
+        EXPECT_EQ(CellDots(13), "1 2 3 4 5 6");
+        EXPECT_EQ(CellDots(19), "1 2 3 4 5 6");
+        auto questions = braille::QuestionList();
+        EXPECT_NE(std::find(questions.begin(), questions.end(), form->Edit1->Text()),
+                  questions.end())
+            << form->Edit1->Text();
+        EXPECT_EQ(form->Edit2->Text(), "");
+        EXPECT_EQ(form->Label5->Caption(), "");
+        EXPECT_EQ(form->Label5->Font().Color(), fw::clBlack);
+        EXPECT_TRUE(IsWindowEnabled(form->btnValider->Handle()));
+        EXPECT_FALSE(IsWindowEnabled(form->btnEffacer->Handle()));
+        EXPECT_FALSE(form->tlbtnNouveau->Enabled());
+        EXPECT_FALSE(form->Nouveau1->Enabled());
+    }
+    // Sets the workshop's dots from code, as the answer to check.
+    void SetAnswer(braille::DotSet first, braille::DotSet second)
+    {
+        ShowCell(form->Shapes + 12, first);
+        ShowCell(form->Shapes + 18, second);
+    }
+    void Validate() { SendMessageW(form->btnValider->Handle(), BM_CLICK, 0, 0); }
+    void Erase() { SendMessageW(form->btnEffacer->Handle(), BM_CLICK, 0, 0); }
+};
+
+TEST_F(EvaluationPageTest, ShowingThePageSetsUpANewQuestion) { ExpectNewQuestion(); }
+
+TEST_F(EvaluationPageTest, AnyMouseButtonLowersARaisedDotOnThePress)
+{
+    PressDot(13, 1, WM_LBUTTONDOWN);
+    PressDot(13, 5, WM_RBUTTONDOWN);
+    PressDot(19, 6, WM_MBUTTONDOWN);
+    EXPECT_EQ(CellDots(13), "2 3 4 6");
+    EXPECT_EQ(CellDots(19), "1 2 3 4 5");
+    // Where a dot was lowered, the press falls to the panel and nothing comes back.
+    PressDot(13, 1, WM_LBUTTONDOWN);
+    EXPECT_EQ(CellDots(13), "2 3 4 6");
+    EXPECT_EQ(form->Label5->Caption(), "");
+}
+
+TEST_F(EvaluationPageTest, VerdictsAndTheirColours)
+{
+    using braille::Dots;
+    struct Case {
+        const char* question;
+        braille::DotSet first, second;
+        std::string edit2, verdict;
+        fw::TColor colour;
+    };
+    const Case cases[] = {
+        {"A", Dots("4 6"), Dots("1"), "A", kCorrect, kGreen},
+        {"A", Dots("none"), Dots("1"), "a", kIncorrect, kRed},
+        {"OE", Dots("4 6"), Dots("2 4 6"), "OE", kCorrect, kGreen},
+        {"OE", Dots("none"), Dots("2 4 6"), "oe", kIncorrect, kRed},
+        {"9", Dots("none"), Dots("2 4 6"), "oe", kIncorrect, kRed},
+        {"A", Dots("1 2 3 4 5 6"), Dots("1 2 3 4 5 6"), "", kNoSign, kNavy},
+        {"A", Dots("none"), Dots("none"), "", kNoSign, kNavy},
+        {"A", Dots("1"), Dots("none"), "", kNoSign, kNavy},
+    };
+    for (const Case& c : cases) {
+        Erase();
+        form->tlbtnSheet1Click(nullptr);
+        form->tlbtnSheet2Click(nullptr);
+        form->Edit1->SetText(c.question);
+        SetAnswer(c.first, c.second);
+        Validate();
+        std::string context = std::string("question ") + c.question;
+        EXPECT_EQ(form->Edit2->Text(), c.edit2) << context;
+        EXPECT_EQ(form->Label5->Caption(), c.verdict) << context;
+        EXPECT_EQ(form->Label5->Font().Color(), c.colour) << context;
+        EXPECT_FALSE(IsWindowEnabled(form->btnValider->Handle())) << context;
+        EXPECT_TRUE(IsWindowEnabled(form->btnEffacer->Handle())) << context;
+    }
+}
+
+TEST_F(EvaluationPageTest, AfterAVerdictPressesChangeOnlyTheDots)
+{
+    form->Edit1->SetText("a");
+    SetAnswer(braille::Dots("none"), braille::Dots("1"));
+    Validate();
+    PressDot(19, 1);
+    EXPECT_EQ(CellDots(19), "none");
+    EXPECT_EQ(form->Edit2->Text(), "a");
+    EXPECT_EQ(form->Label5->Caption(), kCorrect);
+    Validate(); // disabled: nothing happens
+    EXPECT_EQ(form->Label5->Caption(), kCorrect);
+}
+
+TEST_F(EvaluationPageTest, EffacerAndReturningToThePageDrawANewQuestion)
+{
+    PressDot(13, 2);
+    Validate();
+    Erase();
+    ExpectNewQuestion();
+    PressDot(19, 3);
+    form->tlbtnSheet1Click(nullptr);
+    form->tlbtnSheet2Click(nullptr);
+    ExpectNewQuestion();
+}
+
+TEST_F(EvaluationPageTest, EveryAnswerPatternIsJudgedAsTheRecognitionSays)
+{
+    for (unsigned pattern = 0; pattern < 4096; ++pattern) {
+        auto first = braille::DotSet::FromMask(pattern & 63);
+        auto second = braille::DotSet::FromMask(pattern >> 6);
+        Erase();
+        form->Edit1->SetText("A");
+        SetAnswer(first, second);
+        Validate();
+        auto expected = braille::RecognizeCells(first, second);
+        std::string verdict = !expected        ? kNoSign
+                              : *expected == "A" ? kCorrect
+                                                 : kIncorrect;
+        ASSERT_EQ(form->Edit2->Text(), expected ? std::string(*expected) : "") << pattern;
+        ASSERT_EQ(form->Label5->Caption(), verdict) << pattern;
+    }
+}
+
+TEST_F(EvaluationPageTest, QuestionsAreDrawnUniformlyFromAllEntries)
+{
+    auto questions = braille::QuestionList();
+    const int perEntry = 60;
+    const int draws = perEntry * int(questions.size());
+    std::map<std::string, int> counts;
+    int repeats = 0;
+    std::string previous;
+    for (int i = 0; i < draws; ++i) {
+        Validate();
+        Erase();
+        std::string question = form->Edit1->Text();
+        ++counts[question];
+        repeats += question == previous;
+        previous = question;
+    }
+    ASSERT_EQ(counts.size(), questions.size());
+    double chiSquare = 0;
+    for (const auto& [question, count] : counts) {
+        double deviation = count - perEntry;
+        chiSquare += deviation * deviation / perEntry;
+    }
+    // 102 degrees of freedom: mean 102, deviation about 14.3. A sound draw
+    // passes this bound with overwhelming probability; a skewed one fails it.
+    EXPECT_LT(chiSquare, 185.0);
+    EXPECT_GT(repeats, 0) << "the same entry never came twice in a row";
+}

@@ -1,0 +1,28 @@
+// The real main window, created from its layout and shown, for each test.
+#pragma once
+
+#include "app/MainForm.h"
+#include "GuiTest.h"
+
+#include "braille/DotSet.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The dots of a cell on screen, written as in the alphabet's tables ("4 6", "none").
+    std::string CellDots(int firstShape) const;
+    // Window of the dot shapes' panel, and the centre of dot n (1..6) in it.
+    HWND PanelOf(int firstShape) const;
+    static POINT DotCentre(int dot);
+    // A real mouse press on dot n of the cell that starts at firstShape.
+    void PressDot(int firstShape, int dot, UINT button = WM_LBUTTONDOWN);
+    HWND EditWindow() const;
+
+    TForm1* form = nullptr;
+};

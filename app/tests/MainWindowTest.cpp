@@ -1,0 +1,205 @@
+// The main window's frame: start-up state, page switching, fixed size, ending.
+#include "MainWindowFixture.h"
+
+#include "controls/AlignEdit.h"
+#include "framework/Application.h"
+#include "framework/Bars.h"
+#include "framework/MainMenu.h"
+#include "framework/PageControl.h"
+#include "framework/Text.h"
+
+#include <commctrl.h>
+
+#include <functional>
+
+namespace {
+SIZE WindowSize(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+} // namespace
+
+class MainWindowFrameTest : public MainWindowTest {
+protected:
+    HWND Form() const { return form->Handle(); }
+    // The menu command arrives as the menu sends it, on the next message.
+    void ChooseMenuLater(const char* itemName)
+    {
+        auto* item = dynamic_cast<fw::TMenuItem*>(form->FindComponent(itemName));
+        ASSERT_NE(item, nullptr) << itemName;
+        PostMessageW(Form(), WM_COMMAND, WPARAM(item->Command()), 0);
+    }
+    void ChooseMenu(const char* itemName)
+    {
+        ChooseMenuLater(itemName);
+        guitest::Pump();
+    }
+    void ClickToolButton(int index)
+    {
+        RECT r;
+        HWND toolbar = form->ToolBar1->Handle();
+        SendMessageW(toolbar, TB_GETITEMRECT, WPARAM(index), LPARAM(&r));
+        guitest::Click(toolbar, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    }
+    void ClickTab(int index)
+    {
+        RECT r;
+        HWND tabs = form->PageControl1->Handle();
+        SendMessageW(tabs, TCM_GETITEMRECT, WPARAM(index), LPARAM(&r));
+        guitest::Click(tabs, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    }
+    int ActivePage() const { return form->PageControl1->ActivePageIndex(); }
+};
+
+TEST_F(MainWindowFrameTest, StartsOnTheLearningPageWithItsLook)
+{
+    EXPECT_EQ(fw::FromWide(guitest::WindowText(Form())),
+              "Sixpointe 1.0 - L'alphabet Braille pour les voyants");
+    EXPECT_EQ(ActivePage(), 0);
+    EXPECT_TRUE(IsWindowVisible(form->TabSheet1->Handle()));
+    EXPECT_FALSE(IsWindowVisible(form->TabSheet2->Handle()));
+    SIZE size = WindowSize(Form());
+    EXPECT_EQ(size.cx, 569);
+    EXPECT_EQ(size.cy, 399);
+    EXPECT_EQ(GetWindowLongW(Form(), GWL_STYLE) & WS_MAXIMIZEBOX, 0);
+    EXPECT_NE(GetWindowLongW(Form(), GWL_STYLE) & WS_MINIMIZEBOX, 0);
+    EXPECT_EQ(form->tlbtnNouveau->Hint(), "Nouveau");
+    EXPECT_EQ(form->tlbtnSheet1->Hint(), "Apprentissage");
+    EXPECT_EQ(form->tlbtnSheet2->Hint(), "Evaluation");
+    EXPECT_EQ(form->tlbtnAide->Hint(), "Aide");
+    EXPECT_EQ(form->tlbtnQuitter->Hint(), "Quitter");
+}
+
+TEST_F(MainWindowFrameTest, EveryRouteSwitchesPagesAndTheNouveauCommandFollows)
+{
+    struct Route {
+        const char* name;
+        std::function<void()> toLearning, toEvaluation;
+    };
+    const Route routes[] = {
+        {"tool buttons", [&] { ClickToolButton(2); }, [&] { ClickToolButton(3); }},
+        {"menu", [&] { ChooseMenu("ModeApprentissage1"); }, [&] { ChooseMenu("ModeEvaluation1"); }},
+        {"tabs", [&] { ClickTab(0); }, [&] { ClickTab(1); }},
+    };
+    for (const Route& route : routes) {
+        route.toEvaluation();
+        EXPECT_EQ(ActivePage(), 1) << route.name;
+        EXPECT_FALSE(form->tlbtnNouveau->Enabled()) << route.name;
+        EXPECT_FALSE(form->Nouveau1->Enabled()) << route.name;
+        EXPECT_NE(form->Edit1->Text(), "") << route.name;
+        route.toLearning();
+        EXPECT_EQ(ActivePage(), 0) << route.name;
+        EXPECT_TRUE(form->tlbtnNouveau->Enabled()) << route.name;
+        EXPECT_EQ(GetFocus(), EditWindow()) << route.name;
+    }
+}
+
+TEST_F(MainWindowFrameTest, ChoosingTheActivePageAgainChangesNothing)
+{
+    guitest::Type(EditWindow(), L"A");
+    ChooseMenu("ModeApprentissage1");
+    ClickToolButton(2);
+    EXPECT_EQ(form->alEdit1->Text(), "A");
+
+    ChooseMenu("ModeEvaluation1");
+    std::string question = form->Edit1->Text();
+    PressDot(13, 1);
+    ChooseMenu("ModeEvaluation1");
+    ClickTab(1);
+    EXPECT_EQ(form->Edit1->Text(), question);
+    EXPECT_EQ(CellDots(13), "2 3 4 5 6");
+}
+
+TEST_F(MainWindowFrameTest, NouveauFromTheMenuClearsThePage)
+{
+    guitest::Type(EditWindow(), L"A");
+    ChooseMenu("Nouveau1");
+    EXPECT_EQ(form->alEdit1->Text(), "");
+    EXPECT_EQ(CellDots(1), "none");
+}
+
+TEST_F(MainWindowFrameTest, TheWindowKeepsItsSize)
+{
+    MINMAXINFO info{};
+    SendMessageW(Form(), WM_GETMINMAXINFO, 0, LPARAM(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, 569);
+    EXPECT_EQ(info.ptMinTrackSize.y, 399);
+    EXPECT_EQ(info.ptMaxTrackSize.x, 569);
+    EXPECT_EQ(info.ptMaxTrackSize.y, 399);
+
+    SetWindowPos(Form(), nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(Form(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+    SIZE size = WindowSize(Form());
+    EXPECT_EQ(size.cx, 569);
+    EXPECT_EQ(size.cy, 399);
+
+    ShowWindow(Form(), SW_MINIMIZE);
+    guitest::Pump();
+    ShowWindow(Form(), SW_RESTORE);
+    guitest::Pump();
+    size = WindowSize(Form());
+    EXPECT_EQ(size.cx, 569);
+    EXPECT_EQ(size.cy, 399);
+}
+
+class EndingTest : public MainWindowFrameTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowFrameTest::SetUp();
+        auto destroy = form->OnDestroy;
+        form->OnDestroy = [this, destroy](fw::TComponent* sender) {
+            ++destroyed;
+            destroy(sender);
+        };
+        auto close = form->OnClose;
+        form->OnClose = [this, close](fw::TComponent* sender, fw::TCloseAction& action) {
+            ++closed;
+            close(sender, action);
+        };
+    }
+    // Runs the application's loop until the program asks to end, then frees the window.
+    void RunUntilEnd()
+    {
+        fw::Application()->Run();
+        fw::Application()->DestroyForms();
+        form = nullptr;
+    }
+    void TearDown() override
+    {
+        if (form)
+            MainWindowFrameTest::TearDown();
+    }
+    int destroyed = 0;
+    int closed = 0;
+};
+
+TEST_F(EndingTest, QuitterFromTheMenuEndsWithoutClose)
+{
+    ChooseMenuLater("Quitter1");
+    RunUntilEnd();
+    EXPECT_EQ(closed, 0);
+    EXPECT_EQ(destroyed, 1);
+}
+
+TEST_F(EndingTest, QuitterToolButtonEndsWithoutClose)
+{
+    RECT r;
+    HWND toolbar = form->ToolBar1->Handle();
+    SendMessageW(toolbar, TB_GETITEMRECT, 6, LPARAM(&r));
+    PostMessageW(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM((r.left + r.right) / 2, 5));
+    PostMessageW(toolbar, WM_LBUTTONUP, 0, MAKELPARAM((r.left + r.right) / 2, 5));
+    RunUntilEnd();
+    EXPECT_EQ(closed, 0);
+    EXPECT_EQ(destroyed, 1);
+}
+
+TEST_F(EndingTest, TheCloseBoxRunsCloseThenEnds)
+{
+    PostMessageW(Form(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    RunUntilEnd();
+    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(destroyed, 1);
+}
