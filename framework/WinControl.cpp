@@ -256,11 +256,16 @@ void TWinControl::InsertControl(TControl* control)
 
 void TWinControl::RemoveControl(TControl* control)
 {
-    if (!dynamic_cast<TWinControl*>(control))
-        control->Invalidate();
+    // Runs from the control's destructor too, once its own class is gone:
+    // it cannot be asked for its kind nor called virtually here.
     Erase(controls_, control);
-    if (auto* windowed = dynamic_cast<TWinControl*>(control))
-        Erase(tabList_, windowed);
+    tabList_.erase(std::remove_if(tabList_.begin(), tabList_.end(),
+                                  [control](TWinControl* child) { return child == control; }),
+                   tabList_.end());
+    if (handle_) {
+        RECT r = ScaledRect(*control);
+        InvalidateRect(handle_, &r, TRUE);
+    }
 }
 
 int TWinControl::TabOrder() const
