@@ -4,9 +4,13 @@
 
 #include "braille/AlphabetTable.h"
 #include "controls/AlignEdit.h"
-#include "framework/Bars.h"
+#include "framework/ControlBar.h"
+#include "framework/StatusBar.h"
+#include "framework/ToolBar.h"
+#include "framework/ToolButton.h"
 #include "framework/Label.h"
 #include "framework/MainMenu.h"
+#include "framework/Shape.h"
 
 using namespace fw;
 

@@ -2,11 +2,16 @@
 
 #include "controls/AlignEdit.h"
 #include "framework/Application.h"
-#include "framework/Bars.h"
+#include "framework/ControlBar.h"
+#include "framework/StatusBar.h"
+#include "framework/ToolBar.h"
+#include "framework/ToolButton.h"
 #include "framework/HandlerTable.h"
+#include "framework/Button.h"
 #include "framework/Label.h"
 #include "framework/MainMenu.h"
 #include "framework/PageControl.h"
+#include "framework/TabSheet.h"
 #include "framework/Shape.h"
 
 #include "LayoutTree.h"

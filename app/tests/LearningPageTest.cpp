@@ -2,7 +2,10 @@
 #include "MainWindowFixture.h"
 
 #include "controls/AlignEdit.h"
-#include "framework/Bars.h"
+#include "framework/ControlBar.h"
+#include "framework/StatusBar.h"
+#include "framework/ToolBar.h"
+#include "framework/ToolButton.h"
 #include "framework/Label.h"
 #include "framework/MainMenu.h"
 #include "framework/Text.h"

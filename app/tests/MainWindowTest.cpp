@@ -3,7 +3,10 @@
 
 #include "controls/AlignEdit.h"
 #include "framework/Application.h"
-#include "framework/Bars.h"
+#include "framework/ControlBar.h"
+#include "framework/StatusBar.h"
+#include "framework/ToolBar.h"
+#include "framework/ToolButton.h"
 #include "framework/MainMenu.h"
 #include "framework/PageControl.h"
 #include "framework/Text.h"
