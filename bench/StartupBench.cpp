@@ -114,13 +114,22 @@ bool Measure(const Program& program, Sample& sample)
 {
     std::wstring commandLine = L"\"" + program.path + L"\"";
     std::wstring directory = Directory(program.path);
+    // Whatever the program prints goes to NUL, not into the table.
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0,
+                             nullptr);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
     PROCESS_INFORMATION process{};
 
     double start = NowMs();
-    if (!CreateProcessW(program.path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr, directory.c_str(), &startup, &process)) {
+    BOOL started = CreateProcessW(program.path.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                                  0, nullptr, directory.c_str(), &startup, &process);
+    CloseHandle(nul);
+    if (!started) {
         std::fprintf(stderr, "cannot start %s (error %lu)\n", program.name.c_str(),
                      GetLastError());
         return false;
