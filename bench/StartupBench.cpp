@@ -108,13 +108,11 @@ void Close(const PROCESS_INFORMATION& process, HWND window)
     }
 }
 
-// One start of the program: time to its shown main window, then its peak memory
-// once it has settled, then an ordinary close. False when it never showed a window.
-bool Measure(const Program& program, Sample& sample)
+// Starts the program in its own directory, as a shortcut would; whatever it prints
+// goes to NUL, not into the table.
+bool Launch(const Program& program, PROCESS_INFORMATION& process)
 {
     std::wstring commandLine = L"\"" + program.path + L"\"";
-    std::wstring directory = Directory(program.path);
-    // Whatever the program prints goes to NUL, not into the table.
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE,
                              FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0,
@@ -123,28 +121,39 @@ bool Measure(const Program& program, Sample& sample)
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
-    PROCESS_INFORMATION process{};
-
-    double start = NowMs();
     BOOL started = CreateProcessW(program.path.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                                  0, nullptr, directory.c_str(), &startup, &process);
+                                  0, nullptr, Directory(program.path).c_str(), &startup, &process);
     CloseHandle(nul);
-    if (!started) {
+    if (!started)
         std::fprintf(stderr, "cannot start %s (error %lu)\n", program.name.c_str(),
                      GetLastError());
+    return started;
+}
+
+void ReadPeakMemory(HANDLE process, Sample& sample)
+{
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(process, &counters, sizeof counters))
+        std::fprintf(stderr, "warning: no memory counters (error %lu)\n", GetLastError());
+    sample.peakWorkingSetKiB = counters.PeakWorkingSetSize / 1024.0;
+    sample.peakPagefileKiB = counters.PeakPagefileUsage / 1024.0;
+}
+
+// One start of the program: time to its shown main window, then its peak memory
+// once it has settled, then an ordinary close. False when it never showed a window.
+bool Measure(const Program& program, Sample& sample)
+{
+    PROCESS_INFORMATION process{};
+    double start = NowMs();
+    if (!Launch(program, process))
         return false;
-    }
     HWND window = WaitForShownWindow(process);
     sample.shownMs = NowMs() - start;
 
-    bool shown = window != nullptr;
-    if (shown) {
+    if (window) {
         Sleep(SettleMs);
-        PROCESS_MEMORY_COUNTERS counters{};
-        counters.cb = sizeof counters;
-        GetProcessMemoryInfo(process.hProcess, &counters, sizeof counters);
-        sample.peakWorkingSetKiB = counters.PeakWorkingSetSize / 1024.0;
-        sample.peakPagefileKiB = counters.PeakPagefileUsage / 1024.0;
+        ReadPeakMemory(process.hProcess, sample);
         Close(process, window);
     } else {
         std::fprintf(stderr, "%s showed no window\n", program.name.c_str());
@@ -153,7 +162,7 @@ bool Measure(const Program& program, Sample& sample)
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return shown;
+    return window != nullptr;
 }
 
 double Median(std::vector<double> values)
