@@ -28,6 +28,8 @@ void TControl::SetParent(TWinControl* parent)
         AdoptParentLook();
     }
     ParentChanged();
+    if (align_ != alNone && parent_)
+        parent_->AlignControls();
 }
 
 TForm* TControl::ParentForm()
@@ -48,6 +50,17 @@ void TControl::SetBounds(int left, int top, int width, int height)
     width_ = width;
     height_ = height;
     BoundsChanged();
+    if (align_ != alNone && parent_)
+        parent_->AlignControls();
+}
+
+void TControl::SetAlign(TAlign align)
+{
+    if (align == align_)
+        return;
+    align_ = align;
+    if (parent_)
+        parent_->AlignControls();
 }
 
 void TControl::SetVisible(bool visible)
@@ -56,6 +69,8 @@ void TControl::SetVisible(bool visible)
         return;
     visible_ = visible;
     VisibleChanged();
+    if (align_ != alNone && parent_)
+        parent_->AlignControls();
     UpdateShowing();
 }
 
@@ -75,6 +90,14 @@ void TControl::SetText(const std::string& text)
         return;
     StoreText(text);
     TextChanged();
+}
+
+void TControl::SetShowHint(bool value)
+{
+    if (value == showHint_)
+        return;
+    showHint_ = value;
+    UpdateHints();
 }
 
 void TControl::SetParentFont(bool value)

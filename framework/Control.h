@@ -12,6 +12,10 @@ namespace fw {
 class TWinControl;
 class TForm;
 
+// Where a parent places a control: along its top or bottom edge, full width.
+enum class TAlign { alNone, alTop, alBottom };
+using enum TAlign;
+
 class TControl : public TComponent {
 public:
     explicit TControl(TComponent* owner);
@@ -32,6 +36,9 @@ public:
     void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
     // Pixels at 96 dpi, relative to the parent's client area.
     virtual void SetBounds(int left, int top, int width, int height);
+
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
@@ -60,7 +67,7 @@ public:
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint) { hint_ = hint; }
     bool ShowHint() const { return showHint_; }
-    void SetShowHint(bool value) { showHint_ = value; }
+    void SetShowHint(bool value);
 
     TNotifyEvent OnClick;
     TMouseEvent OnMouseDown;
@@ -68,6 +75,8 @@ public:
     virtual void Invalidate() = 0;
     // Re-evaluates Showing() here and below; pages use it to run OnShow.
     virtual void UpdateShowing() {}
+    // Re-reads whether the form shows hints; tool bars switch their tips with it.
+    virtual void UpdateHints() {}
     virtual void Click();
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
 
@@ -92,6 +101,7 @@ private:
 
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    TAlign align_ = alNone;
     bool visible_ = true;
     bool enabled_ = true;
     std::string text_;

@@ -123,6 +123,7 @@ void TWinControl::CreateHandle()
     if (!handle_)
         throw std::runtime_error("Cannot create the window of " + Name());
     HandleCreated();
+    AlignControls();
     for (TControl* child : controls_)
         if (auto* windowed = dynamic_cast<TWinControl*>(child))
             windowed->CreateHandle();
@@ -243,6 +244,37 @@ void TWinControl::UpdateShowing()
 {
     for (TControl* child : controls_)
         child->UpdateShowing();
+}
+
+void TWinControl::UpdateHints()
+{
+    for (TControl* child : controls_)
+        child->UpdateHints();
+}
+
+void TWinControl::AlignControls()
+{
+    if (!handle_ || aligning_)
+        return;
+    aligning_ = true;
+    RECT client;
+    GetClientRect(handle_, &client);
+    int width = ScaleFromScreen(client.right);
+    int top = 0;
+    int bottom = ScaleFromScreen(client.bottom);
+    for (TControl* child : controls_) {
+        if (!child->Visible() || child->Align() == alNone)
+            continue;
+        int height = child->Height();
+        if (child->Align() == alTop) {
+            child->SetBounds(0, top, width, height);
+            top += height;
+        } else {
+            bottom -= height;
+            child->SetBounds(0, bottom, width, height);
+        }
+    }
+    aligning_ = false;
 }
 
 void TWinControl::InsertControl(TControl* control)
@@ -417,6 +449,10 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (HandleMouseDown(message, wParam, lParam))
             return 0;
         break;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED)
+            AlignControls();
+        break;
     case WM_ERASEBKGND:
         if (!subclassed_)
             return 1;
@@ -438,11 +474,11 @@ bool TWinControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRE
         return false;
     for (TControl* control : controls_) {
         auto* child = dynamic_cast<TWinControl*>(control);
-        if (!child || child->handle_ != from)
+        if (!child || (child->handle_ != from && !child->OwnsWindow(from)))
             continue;
         switch (message) {
         case WM_COMMAND:
-            return child->HandleCommand(HIWORD(wParam));
+            return child->HandleItemCommand(LOWORD(wParam), HIWORD(wParam));
         case WM_NOTIFY:
             return child->HandleNotify(*reinterpret_cast<NMHDR*>(lParam), result);
         default:

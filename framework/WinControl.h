@@ -33,6 +33,9 @@ public:
     std::string Text() const override;
     void Invalidate() override;
     void UpdateShowing() override;
+    void UpdateHints() override;
+    // Places the aligned children along the edges of the client area.
+    void AlignControls();
 
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool value) { tabStop_ = value; }
@@ -57,6 +60,11 @@ public:
 
     // A notification (WM_COMMAND, WM_NOTIFY) that the parent hands back to this control.
     virtual bool HandleCommand(WORD code) { (void)code; return false; }
+    // The same with the command's id, for controls whose items send commands (tool bars).
+    virtual bool HandleItemCommand(WORD id, WORD code) { (void)id; return HandleCommand(code); }
+    // Whether a window that is not a child of the parent, such as a tool
+    // tip, belongs to this control, so that its notifications come here.
+    virtual bool OwnsWindow(HWND window) const { (void)window; return false; }
     virtual bool HandleNotify(NMHDR& header, LRESULT& result) { (void)header; (void)result; return false; }
     // WM_CTLCOLOR*: sets up the DC and returns the background brush, or null for the default.
     virtual HBRUSH CtlColor(HDC dc) { (void)dc; return nullptr; }
@@ -120,6 +128,7 @@ private:
     HWND handle_ = nullptr;
     bool subclassed_ = false;
     bool tabStop_ = false;
+    bool aligning_ = false;
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
 };
