@@ -1,4 +1,5 @@
 // The framework's classes as layouts see them: names and properties.
+#include "framework/BarClasses.h"
 #include "framework/ClassRegistry.h"
 #include "framework/CustomEdit.h"
 #include "framework/Form.h"
@@ -144,11 +145,13 @@ void InitializeFramework()
     const PropertyTable& fontTable = RegisterGraphicsObjects(registry);
     RegisterControls(registry, fontTable);
     RegisterMenus(registry);
+    RegisterBarClasses(registry);
 }
 
 void FinalizeFramework()
 {
     ClassRegistry& registry = ClassRegistry::Instance();
+    UnregisterBarClasses(registry);
     for (const char* name : kClassNames)
         registry.Unregister(name);
 }
