@@ -2,6 +2,7 @@
 
 #include "controls/AlignEdit.h"
 #include "framework/Application.h"
+#include "framework/Dpi.h"
 #include "framework/ControlBar.h"
 #include "framework/StatusBar.h"
 #include "framework/ToolBar.h"
@@ -109,16 +110,10 @@ void TForm1::tlbtnQuitterClick(TComponent*) { Application()->Terminate(); }
 
 void TForm1::GetMinMaxInfo(MINMAXINFO& info)
 {
-    // The window keeps the size it was laid out with. The size of its normal
-    // placement is taken, not the current rectangle, so that a minimised
-    // window is restored at its full size.
-    if (!HandleAllocated())
-        return;
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(RawHandle(), &placement);
-    const RECT& r = placement.rcNormalPosition;
-    POINT size{r.right - r.left, r.bottom - r.top};
+    // The window keeps the size it was laid out with. That size is taken from
+    // the form, not from the window's rectangle: while the window is
+    // minimised its rectangle is the icon's, and restoring would keep that.
+    POINT size{fw::ScaleToScreen(Width()), fw::ScaleToScreen(Height())};
     info.ptMinTrackSize = size;
     info.ptMaxTrackSize = size;
 }

@@ -14,7 +14,11 @@ function(six_add_gtest target)
   else()
     list(APPEND labels native)
   endif()
-  set(props LABELS "${labels}" TIMEOUT 120)
+  # A test passes only when GoogleTest says so: a crash that still ends the
+  # process with status 0 (seen under Wine) must not count as a pass.
+  set(props LABELS "${labels}" TIMEOUT 120
+      PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] 1 test\\."
+      FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
   if(ARG_GUI)
     list(APPEND props RESOURCE_LOCK desktop)
   endif()
