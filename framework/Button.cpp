@@ -1,5 +1,7 @@
 #include "framework/Button.h"
 
+#include "framework/AccessKey.h"
+
 namespace fw {
 
 TButton::TButton(TComponent* owner) : TWinControl(owner) {
@@ -19,6 +21,14 @@ void TButton::Click() {
     // A disabled button can still be sent BM_CLICK; it must do nothing.
     if (Enabled())
         TWinControl::Click();
+}
+
+bool TButton::DialogChar(char key) {
+    if (!CanFocus() || !HasAccessKey(Caption(), key))
+        return false;
+    SetFocus();
+    Click();
+    return true;
 }
 
 bool TButton::HandleCommand(WORD code) {

@@ -12,6 +12,7 @@ public:
     // Runs OnClick, unless the button is disabled.
     void Click() override;
     bool HandleCommand(WORD code) override;
+    bool DialogChar(char key) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;

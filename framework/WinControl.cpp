@@ -277,6 +277,14 @@ void TWinControl::AlignControls()
     aligning_ = false;
 }
 
+bool TWinControl::DialogChar(char key)
+{
+    for (TControl* child : controls_)
+        if (child->Visible() && child->Enabled() && child->DialogChar(key))
+            return true;
+    return false;
+}
+
 void TWinControl::InsertControl(TControl* control)
 {
     controls_.push_back(control);
@@ -441,6 +449,13 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_CHAR:
         if (HandleChar(wParam))
+            return 0;
+        break;
+    case WM_SYSCHAR:
+        // Alt+letter presses the control with that access key before the
+        // menu bar looks for it.
+        if (TForm* form = ParentForm(); form && form->Showing() &&
+            form->DialogChar(FromWide(std::wstring(1, wchar_t(wParam)))[0]))
             return 0;
         break;
     case WM_LBUTTONDOWN:

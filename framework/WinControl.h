@@ -33,6 +33,8 @@ public:
     std::string Text() const override;
     void Invalidate() override;
     void UpdateShowing() override;
+    // Offers an access key to the showing, enabled children.
+    bool DialogChar(char key) override;
     void UpdateHints() override;
     // Places the aligned children along the edges of the client area.
     void AlignControls();

@@ -183,3 +183,14 @@ TEST_F(EvaluationPageTest, QuestionsAreDrawnUniformlyFromAllEntries)
     EXPECT_LT(chiSquare, 185.0);
     EXPECT_GT(repeats, 0) << "the same entry never came twice in a row";
 }
+
+TEST_F(EvaluationPageTest, AltAndTheUnderlinedLetterPressTheButtons)
+{
+    HWND focus = GetFocus() ? GetFocus() : form->Handle();
+    PostMessageW(focus, WM_SYSCHAR, L'v', LPARAM(1u << 29));
+    guitest::Pump();
+    EXPECT_EQ(form->Label5->Caption(), kNoSign);
+    PostMessageW(GetFocus() ? GetFocus() : form->Handle(), WM_SYSCHAR, L'E', LPARAM(1u << 29));
+    guitest::Pump();
+    ExpectNewQuestion();
+}
