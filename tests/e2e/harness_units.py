@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """The parts of the end-to-end harness that need no display: reading winprobe's lines,
-reading pictures, telling a dot from paper, the keyboard and the caption pattern."""
+reading pictures, telling a dot from paper, the keyboard, the caption pattern and the
+tests' own table of Braille cells."""
 
 import re
 import unittest
 
+import braille_cells
 import e2e
 import keyboard
 import screen
@@ -52,6 +54,15 @@ class Pictures(unittest.TestCase):
         with self.assertRaises(IndexError):
             image.pixel(2, 0)
 
+    def test_crop(self):
+        image = picture(4, 3, lambda x, y: (x, y, 7))
+        part = image.crop(1, 1, 3, 3)
+        self.assertEqual((part.width, part.height), (2, 2))
+        self.assertEqual([part.pixel(0, 0), part.pixel(1, 0), part.pixel(0, 1), part.pixel(1, 1)],
+                         [(1, 1, 7), (2, 1, 7), (1, 2, 7), (2, 2, 7)])
+        with self.assertRaises(IndexError):
+            image.crop(2, 0, 5, 1)
+
     def test_sixteen_bit_ppm_is_refused(self):
         with self.assertRaises(ValueError):
             screen.parse_ppm(b"P6 1 1 65535\n" + bytes(6))
@@ -93,6 +104,34 @@ class Captions(unittest.TestCase):
         self.assertTrue(re.fullmatch(pattern, caption))
         self.assertFalse(re.fullmatch(pattern, caption.replace(".", "x")))
         self.assertFalse(re.fullmatch(pattern, caption + " "))
+
+
+class BrailleCells(unittest.TestCase):
+    def test_every_character_once_with_its_own_cells(self):
+        cells = braille_cells.CELLS
+        self.assertEqual(len(cells), 103)
+        self.assertEqual(len(set(cells.values())), 103)
+        for text, (first, second) in cells.items():
+            self.assertEqual(len(text.encode("cp1252")), 2 if text in ("OE", "oe") else 1)
+            for cell in (first, second):
+                self.assertEqual(cell, "".join(sorted(set(cell) & set("123456"))), text)
+            self.assertTrue(second, f"{text!r} has an empty second cell")
+
+    def test_prefixes(self):
+        for text, (first, _) in braille_cells.CELLS.items():
+            expected = "46" if text.isupper() else "6" if text.isdigit() else ""
+            self.assertEqual(first, expected, text)
+
+    def test_lowered_dots_leave_the_cells(self):
+        self.assertEqual(braille_cells.lowered(("46", "1")), ("1235", "23456"))
+        self.assertEqual(braille_cells.lowered(("", "346")), ("123456", "125"))
+
+    def test_other_character_differs_by_its_prefix_where_it_can(self):
+        self.assertEqual(braille_cells.other_character("A"), "a")
+        self.assertEqual(braille_cells.other_character("9"), "OE")
+        self.assertEqual(braille_cells.other_character("a"), "A")
+        for text in braille_cells.CELLS:
+            self.assertNotEqual(braille_cells.other_character(text), text)
 
 
 if __name__ == "__main__":

@@ -37,6 +37,15 @@ class Image:
                 for dy in range(-radius, radius + 1)
                 for dx in range(-radius, radius + 1)]
 
+    def crop(self, left, top, right, bottom):
+        """The part of the picture from (left, top) up to, not including, (right, bottom)."""
+        if not (0 <= left < right <= self.width and 0 <= top < bottom <= self.height):
+            raise IndexError(f"({left}, {top}, {right}, {bottom}) is not inside the "
+                             f"{self.width}x{self.height} picture")
+        rows = [self.data[(y * self.width + left) * 3:(y * self.width + right) * 3]
+                for y in range(top, bottom)]
+        return Image(right - left, bottom - top, b"".join(rows))
+
     def save_png(self, path):
         header = f"P6\n{self.width} {self.height}\n255\n".encode()
         subprocess.run([CONVERT, "ppm:-", f"png:{path}"], input=header + self.data,
