@@ -42,7 +42,11 @@ void TToolBar::HandleCreated() {
     if (images_)
         SendMessageW(hwnd, TB_SETIMAGELIST, 0, LPARAM(images_->Handle()));
     RebuildButtons();
-    UpdateHints();
+    // The tips start active. Wine makes the tip window only when it is first
+    // asked for, which costs a window at start-up: it is asked for here only
+    // to switch the tips off.
+    if (!HintsShown())
+        UpdateHints();
 }
 
 void TToolBar::ApplySizes() {
