@@ -70,6 +70,8 @@ void TForm::CreateParams(TCreateParams& params)
             params.style |= WS_MAXIMIZEBOX;
     }
     params.exStyle = WS_EX_APPWINDOW;
+    // Given at creation, the menu bar costs no second layout of the frame.
+    params.menu = menu_ ? menu_->Handle() : nullptr;
 }
 
 void TForm::HandleCreated()
@@ -79,8 +81,6 @@ void TForm::HandleCreated()
         SendMessageW(RawHandle(), WM_SETICON, ICON_BIG, LPARAM(icon));
         SendMessageW(RawHandle(), WM_SETICON, ICON_SMALL, LPARAM(icon));
     }
-    if (menu_)
-        ::SetMenu(RawHandle(), menu_->Handle());
 }
 
 void TForm::DestroyHandle()
@@ -107,10 +107,11 @@ void TForm::VisibleChanged()
             ShowWindow(RawHandle(), SW_HIDE);
         return;
     }
-    HandleNeeded();
+    // Placed before its window exists, the form is created where it shows.
     if (!shownOnce_ && position_ == poScreenCenter)
         CenterOnScreen();
     shownOnce_ = true;
+    HandleNeeded();
     if (OnShow)
         OnShow(this);
     ShowWindow(RawHandle(), SW_SHOW);

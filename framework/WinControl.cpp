@@ -102,18 +102,23 @@ void TWinControl::CreateHandle()
         return;
     TCreateParams params;
     CreateParams(params);
-    HWND parent = (params.style & WS_CHILD) ? ParentHandle() : nullptr;
+    bool child = params.style & WS_CHILD;
+    HWND parent = child ? ParentHandle() : nullptr;
+    HMENU menu = child ? nullptr : params.menu;
     RECT r = ScaledRect(*this);
+    // A top-level window's place is in screen pixels already, as when it moves.
+    if (!child)
+        OffsetRect(&r, Left() - r.left, Top() - r.top);
     std::wstring text = ToWide(StoredText());
     HINSTANCE instance = GetModuleHandleW(nullptr);
     if (params.className.empty()) {
         RegisterWindowClass();
         CreateWindowExW(params.exStyle, kWindowClass, text.c_str(), params.style, r.left, r.top,
-                        r.right - r.left, r.bottom - r.top, parent, nullptr, instance, this);
+                        r.right - r.left, r.bottom - r.top, parent, menu, instance, this);
     } else {
         HWND hwnd = CreateWindowExW(params.exStyle, params.className.c_str(), text.c_str(),
                                     params.style, r.left, r.top, r.right - r.left,
-                                    r.bottom - r.top, parent, nullptr, instance, nullptr);
+                                    r.bottom - r.top, parent, menu, instance, nullptr);
         if (hwnd) {
             handle_ = hwnd;
             subclassed_ = true;

@@ -15,6 +15,7 @@ struct TCreateParams {
     std::wstring className; // empty: the framework's own window class
     DWORD style = 0;
     DWORD exStyle = 0;
+    HMENU menu = nullptr; // a top-level window's menu bar, given at creation
 };
 
 class TWinControl : public TControl {
