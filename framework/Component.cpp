@@ -56,6 +56,12 @@ void TComponent::Free(TComponent* component)
     delete component;
 }
 
+void TComponent::EndLoading()
+{
+    loading_ = false;
+    Loaded();
+}
+
 TComponent* TComponent::FindComponent(std::string_view name) const
 {
     for (const auto& component : components_)

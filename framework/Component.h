@@ -30,6 +30,12 @@ public:
     virtual void BeforeDestruction() {}
     // Called once a layout has set all properties of the component.
     virtual void Loaded() {}
+    // True while a layout sets the component's properties, until Loaded().
+    bool Loading() const { return loading_; }
+    // The layout loader's brackets around setting the properties; EndLoading
+    // runs Loaded().
+    void BeginLoading() { loading_ = true; }
+    void EndLoading();
 
     // Deletes a component properly (BeforeDestruction first, then its owner
     // forgets it).
@@ -47,6 +53,7 @@ private:
     TComponent* owner_;
     std::string name_;
     int tag_ = 0;
+    bool loading_ = false;
     std::vector<std::unique_ptr<TComponent>> components_;
 };
 

@@ -45,9 +45,17 @@ void TLabel::FontChanged()
     Invalidate();
 }
 
+void TLabel::Loaded()
+{
+    TGraphicControl::Loaded();
+    AdjustSize();
+}
+
 void TLabel::AdjustSize()
 {
-    if (!autoSize_)
+    // A layout sets the parent, font, caption and AutoSize one by one: the
+    // text is measured once, with all of them.
+    if (!autoSize_ || Loading())
         return;
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, const_cast<TFont&>(Font()).Handle());

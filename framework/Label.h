@@ -16,6 +16,7 @@ public:
     void SetAutoSize(bool value);
 
 protected:
+    void Loaded() override;
     void Paint(TCanvas& canvas) override;
     void TextChanged() override;
     void FontChanged() override;

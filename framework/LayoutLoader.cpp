@@ -29,9 +29,10 @@ public:
         if (!info || !info->isInstance(root_))
             context_.Fail(tree.line, "this form is not of class '" + tree.className + "'");
         root_.SetName(tree.name);
+        root_.BeginLoading();
         Apply(root_, info->properties, tree);
         context_.ResolveReferences();
-        root_.Loaded();
+        root_.EndLoading();
     }
 
 private:
@@ -52,9 +53,10 @@ private:
             context_.Fail(object.line, "class '" + object.className + "' cannot be created here");
         TComponent* component = info->create(&root_);
         component->SetName(object.name);
+        component->BeginLoading();
         Place(parent, *component, object);
         Apply(*component, info->properties, object);
-        component->Loaded();
+        component->EndLoading();
     }
 
     // Puts a new component where the layout nests it.
