@@ -48,7 +48,15 @@ void TApplication::Run()
     if (mainForm_)
         mainForm_->Show();
     MSG message;
+    bool idleOnce = false;
     while (!terminated_) {
+        // Once the shown windows are painted and nothing waits, the windows of
+        // hidden pages are made ahead of the user's first look at them.
+        if (!idleOnce && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            idleOnce = true;
+            if (mainForm_)
+                mainForm_->CreateWaitingHandles();
+        }
         BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got <= 0)
             break;

@@ -130,8 +130,19 @@ void TWinControl::CreateHandle()
     HandleCreated();
     AlignControls();
     for (TControl* child : controls_)
-        if (auto* windowed = dynamic_cast<TWinControl*>(child))
+        if (auto* windowed = dynamic_cast<TWinControl*>(child); windowed && windowed->Visible())
             windowed->CreateHandle();
+}
+
+void TWinControl::CreateWaitingHandles()
+{
+    if (!handle_)
+        return;
+    for (TControl* child : controls_)
+        if (auto* windowed = dynamic_cast<TWinControl*>(child)) {
+            windowed->CreateHandle();
+            windowed->CreateWaitingHandles();
+        }
 }
 
 void TWinControl::HandleCreated()
@@ -206,6 +217,8 @@ void TWinControl::VisibleChanged()
 {
     if (handle_)
         ShowWindow(handle_, Visible() ? SW_SHOW : SW_HIDE);
+    else if (Visible() && Parent() && Parent()->HandleAllocated())
+        CreateHandle();
 }
 
 void TWinControl::EnabledChanged()
@@ -233,7 +246,7 @@ void TWinControl::ColorChanged()
 
 void TWinControl::ParentChanged()
 {
-    if (Parent() && Parent()->HandleAllocated())
+    if (Parent() && Parent()->HandleAllocated() && Visible())
         CreateHandle();
     else if (!Parent())
         DestroyHandle();

@@ -26,8 +26,11 @@ public:
 
     bool HandleAllocated() const { return handle_ != nullptr; }
     // The window, created (with those of the parents) if it does not exist.
+    // A hidden child's window waits until the child is shown or asked for it.
     HWND Handle();
     void HandleNeeded() { Handle(); }
+    // Creates the windows still waiting in this control and below it.
+    void CreateWaitingHandles();
     // Destroys and re-creates the window if it exists; the control's state survives.
     void RecreateWnd();
 

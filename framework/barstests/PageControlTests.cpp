@@ -135,6 +135,41 @@ TEST_F(PageControlTest, FocusDoesNotStayOnAHiddenPage) {
     EXPECT_TRUE(focus && IsWindowVisible(focus));
 }
 
+TEST_F(PageControlTest, AHiddenPageMakesItsWindowsWhenFirstShownWithTheStateSetMeanwhile) {
+    ShowForm();
+    EXPECT_FALSE(sheets[1]->HandleAllocated());
+    EXPECT_FALSE(buttons[1]->HandleAllocated());
+    buttons[1]->SetCaption("&Valider");
+    buttons[1]->SetEnabled(false);
+
+    pages->SetActivePageIndex(1);
+    ExpectShown(1);
+    HWND button = buttons[1]->Handle();
+    EXPECT_EQ(GetParent(button), sheets[1]->Handle());
+    EXPECT_EQ(guitest::WindowText(button), L"&Valider");
+    EXPECT_FALSE(IsWindowEnabled(button));
+    EXPECT_EQ(shows, std::vector<int>({0, 1}));
+}
+
+TEST_F(PageControlTest, AControlOfAHiddenPageMakesItsWindowsWhenAskedOrWhenWaitingOnesAreMade) {
+    ShowForm();
+    // Asked for: made in its page's window, both still hidden.
+    HWND button = buttons[1]->Handle();
+    ASSERT_TRUE(sheets[1]->HandleAllocated());
+    EXPECT_EQ(GetParent(button), sheets[1]->Handle());
+    EXPECT_FALSE(IsWindowVisible(sheets[1]->Handle()));
+    ExpectShown(0);
+
+    fw::TComponent::Free(sheets[1]);
+    auto* sheet = Add<fw::TTabSheet>(pages);
+    auto* inner = Add<fw::TButton>(sheet);
+    EXPECT_FALSE(inner->HandleAllocated());
+    form->CreateWaitingHandles();
+    ASSERT_TRUE(inner->HandleAllocated());
+    EXPECT_EQ(GetParent(inner->Handle()), sheet->Handle());
+    EXPECT_FALSE(IsWindowVisible(sheet->Handle()));
+}
+
 TEST_F(PageControlTest, RemovingTheActivePageSelectsAnother) {
     ShowForm();
     fw::TComponent::Free(sheets[0]);
