@@ -26,6 +26,20 @@ template <class T> void Erase(std::vector<T*>& list, T* item)
 {
     list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
+
+// The part of the update rectangle where windowless children are drawn.
+RECT WindowlessArea(const TWinControl& parent, const RECT& update)
+{
+    RECT area{};
+    for (TControl* child : parent.Controls()) {
+        if (!dynamic_cast<TGraphicControl*>(child) || !child->Visible())
+            continue;
+        RECT r = ScaledRect(*child);
+        UnionRect(&area, &area, &r);
+    }
+    IntersectRect(&area, &area, &update);
+    return area;
+}
 } // namespace
 
 TShiftState CurrentShiftState()
@@ -591,16 +605,28 @@ void TWinControl::Paint()
     HDC dc = BeginPaint(handle_, &ps);
     RECT client;
     GetClientRect(handle_, &client);
-    // Drawn off screen first, so that dots and captions never flicker.
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    PaintWindow(memory, client);
-    PaintGraphicChildren(memory);
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    // Where windowless children are, the window is drawn off screen first, so
+    // that dots and captions never flicker; elsewhere it goes straight to the
+    // screen, which spares a bitmap the size of the window.
+    RECT area = WindowlessArea(*this, ps.rcPaint);
+    int saved = SaveDC(dc);
+    ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
+    PaintWindow(dc, client);
+    RestoreDC(dc, saved);
+    if (!IsRectEmpty(&area)) {
+        int width = area.right - area.left;
+        int height = area.bottom - area.top;
+        HDC memory = CreateCompatibleDC(dc);
+        HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        SetViewportOrgEx(memory, -area.left, -area.top, nullptr);
+        PaintWindow(memory, client);
+        PaintGraphicChildren(memory);
+        BitBlt(dc, area.left, area.top, width, height, memory, area.left, area.top, SRCCOPY);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+    }
     EndPaint(handle_, &ps);
 }
 
@@ -620,7 +646,7 @@ void TWinControl::PaintGraphicChildren(HDC dc)
         RECT r = ScaledRect(*child);
         int saved = SaveDC(dc);
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
-        SetViewportOrgEx(dc, r.left, r.top, nullptr);
+        OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
         child->PaintTo(dc);
         RestoreDC(dc, saved);
     }
