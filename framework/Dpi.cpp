@@ -7,9 +7,10 @@ namespace fw {
 int ScreenDpi()
 {
     static const int dpi = [] {
-        HDC screen = GetDC(nullptr);
-        int value = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
+        // A memory DC has the screen's resolution, without the screen DC's cost.
+        HDC memory = CreateCompatibleDC(nullptr);
+        int value = GetDeviceCaps(memory, LOGPIXELSY);
+        DeleteDC(memory);
         return value > 0 ? value : 96;
     }();
     return dpi;
