@@ -134,9 +134,13 @@ void TWinControl::CreateHandle()
                                     params.style, r.left, r.top, r.right - r.left,
                                     r.bottom - r.top, parent, menu, instance, nullptr);
         if (hwnd) {
+            // Subclassed by hand, as the framework alone subclasses its windows:
+            // under Wine, SetWindowSubclass costs two wineserver round trips on
+            // every message (its chain lives in a window property).
             handle_ = hwnd;
             subclassed_ = true;
-            SetWindowSubclass(hwnd, SubclassProc, 0, DWORD_PTR(this));
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(this));
+            classProc_ = WNDPROC(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, LONG_PTR(SubclassProc)));
         }
     }
     if (!handle_)
@@ -182,9 +186,8 @@ void TWinControl::Unbind()
     if (!handle_)
         return;
     if (subclassed_)
-        RemoveWindowSubclass(handle_, SubclassProc, 0);
-    else
-        SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(handle_, GWLP_WNDPROC, LONG_PTR(classProc_));
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
     handle_ = nullptr;
     subclassed_ = false;
 }
@@ -425,13 +428,13 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND hwnd, UINT message, WPARAM wPar
     return self->Dispatch(message, wParam, lParam);
 }
 
-LRESULT CALLBACK TWinControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR, DWORD_PTR data)
+LRESULT CALLBACK TWinControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<TWinControl*>(data);
+    auto* self = reinterpret_cast<TWinControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (message == WM_NCDESTROY) {
+        WNDPROC classProc = self->classProc_;
         self->Unbind();
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        return CallWindowProcW(classProc, hwnd, message, wParam, lParam);
     }
     return self->Dispatch(message, wParam, lParam);
 }
@@ -449,7 +452,7 @@ LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (subclassed_)
-        return DefSubclassProc(handle_, message, wParam, lParam);
+        return CallWindowProcW(classProc_, handle_, message, wParam, lParam);
     return DefWindowProcW(handle_, message, wParam, lParam);
 }
 

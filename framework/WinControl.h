@@ -120,8 +120,7 @@ protected:
 
 private:
     static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static void RegisterWindowClass();
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -132,6 +131,7 @@ private:
     void Unbind();
 
     HWND handle_ = nullptr;
+    WNDPROC classProc_ = nullptr; // a subclassed standard window's own procedure
     bool subclassed_ = false;
     bool tabStop_ = false;
     bool aligning_ = false;
