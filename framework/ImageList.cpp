@@ -59,8 +59,9 @@ void TImageList::LoadResource() {
     if (resourceName_.empty())
         return;
     std::wstring name = ToWide(resourceName_);
-    auto strip = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0));
+    // As a DIB section, the strip needs no conversion for the screen first.
+    auto strip = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name.c_str(),
+                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!strip)
         throw std::runtime_error("no bitmap resource named '" + resourceName_ + "'");
     AddMasked(strip, kTransparent);
