@@ -108,6 +108,14 @@ void TPageControl::SetActivePage(TTabSheet* page) {
         OnChange(this);
 }
 
+bool TPageControl::SelectNextPage(bool forward) {
+    if (PageCount() == 0)
+        return false;
+    int step = forward ? 1 : PageCount() - 1;
+    SetActivePageIndex((std::max(ActivePageIndex(), 0) + step) % PageCount());
+    return true;
+}
+
 void TPageControl::TakeFocusFrom(TTabSheet& page) {
     // Keys must not go on reaching a control on a page that is no longer shown.
     HWND focus = GetFocus();

@@ -33,6 +33,8 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
     void FontChanged() override;
+    // The next or previous page, round the end, as Ctrl+Tab and Ctrl+Shift+Tab.
+    bool SelectNextPage(bool forward) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -100,6 +100,13 @@ protected:
     virtual void KeyPress(char& key);
     // Whether Tab goes to the control instead of moving the focus on.
     virtual bool WantsTab() const { return false; }
+    // Ctrl+Tab (forward) or Ctrl+Shift+Tab inside the control: turns its
+    // pages, if it has any; false lets the key go on to the enclosing controls.
+    virtual bool SelectNextPage(bool forward)
+    {
+        (void)forward;
+        return false;
+    }
 
     // Painting of windows of the framework's own class: background, then
     // the windowless children in creation order.

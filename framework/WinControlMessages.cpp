@@ -168,6 +168,11 @@ bool TWinControl::HandleKeyDown(WPARAM& wParam, LPARAM)
     KeyDown(key, shift);
     if (key == 0)
         return true;
+    if (key == VK_TAB && (shift & ssCtrl)) {
+        for (TWinControl* control = this; control; control = control->Parent())
+            if (control->SelectNextPage((shift & ssShift) == 0))
+                return true;
+    }
     if (key == VK_TAB && !WantsTab()) {
         if (TForm* form = ParentForm())
             form->SelectNext(this, (shift & ssShift) == 0);

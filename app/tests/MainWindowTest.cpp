@@ -85,6 +85,8 @@ TEST_F(MainWindowFrameTest, EveryRouteSwitchesPagesAndTheNouveauCommandFollows)
         {"tool buttons", [&] { ClickToolButton(2); }, [&] { ClickToolButton(3); }},
         {"menu", [&] { ChooseMenu("ModeApprentissage1"); }, [&] { ChooseMenu("ModeEvaluation1"); }},
         {"tabs", [&] { ClickTab(0); }, [&] { ClickTab(1); }},
+        {"Ctrl+Tab", [&] { guitest::PressKeyHolding(GetFocus(), VK_TAB, {VK_CONTROL, VK_SHIFT}); },
+         [&] { guitest::PressKeyHolding(GetFocus(), VK_TAB, {VK_CONTROL}); }},
     };
     for (const Route& route : routes) {
         route.toEvaluation();

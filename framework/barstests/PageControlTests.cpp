@@ -135,6 +135,36 @@ TEST_F(PageControlTest, FocusDoesNotStayOnAHiddenPage) {
     EXPECT_TRUE(focus && IsWindowVisible(focus));
 }
 
+TEST_F(PageControlTest, CtrlTabTurnsThePagesRoundOnlyWhenTheFocusIsInside) {
+    auto* third = Add<fw::TTabSheet>(pages);
+    third->OnShow = [this](fw::TComponent*) { shows.push_back(2); };
+    auto* outside = Add<fw::TButton>(form);
+    outside->SetBounds(8, 270, 75, 25);
+    ShowForm();
+    const std::initializer_list<UINT> ctrl{VK_CONTROL}, ctrlShift{VK_CONTROL, VK_SHIFT};
+
+    // From a control of the page, then from the tabs, which have the focus once
+    // the page that had it is hidden.
+    buttons[0]->SetFocus();
+    const struct {
+        std::initializer_list<UINT> held;
+        int page;
+    } steps[] = {{ctrl, 1}, {ctrl, 2}, {ctrl, 0}, {ctrlShift, 2}, {ctrlShift, 1}};
+    for (const auto& step : steps) {
+        guitest::PressKeyHolding(GetFocus(), VK_TAB, step.held);
+        EXPECT_EQ(pages->ActivePageIndex(), step.page);
+    }
+    EXPECT_EQ(shows, std::vector<int>({0, 1, 2, 0, 2, 1}));
+
+    // Tab alone moves the focus, and Ctrl+Tab outside the pages leaves them.
+    buttons[1]->SetFocus();
+    guitest::PressKey(GetFocus(), VK_TAB);
+    outside->SetFocus();
+    guitest::PressKeyHolding(GetFocus(), VK_TAB, ctrl);
+    EXPECT_EQ(pages->ActivePageIndex(), 1);
+    EXPECT_EQ(shows.size(), 6u);
+}
+
 TEST_F(PageControlTest, AHiddenPageMakesItsWindowsWhenFirstShownWithTheStateSetMeanwhile) {
     ShowForm();
     EXPECT_FALSE(sheets[1]->HandleAllocated());

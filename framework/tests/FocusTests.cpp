@@ -43,13 +43,10 @@ protected:
 };
 
 void PressTab(bool shift) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keys);
-    guitest::PressKey(GetFocus(), VK_TAB);
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
+    if (shift)
+        guitest::PressKeyHolding(GetFocus(), VK_TAB, {VK_SHIFT});
+    else
+        guitest::PressKey(GetFocus(), VK_TAB);
 }
 
 TEST_F(FocusTest, SetFocusOnAShownFormTakesEffectAtOnce) {

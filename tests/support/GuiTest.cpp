@@ -32,6 +32,19 @@ void PressKey(HWND window, UINT virtualKey)
     Pump();
 }
 
+void PressKeyHolding(HWND window, UINT virtualKey, std::initializer_list<UINT> held)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    for (UINT key : held)
+        keys[key] = 0x80;
+    SetKeyboardState(keys);
+    PressKey(window, virtualKey);
+    for (UINT key : held)
+        keys[key] = 0;
+    SetKeyboardState(keys);
+}
+
 void Type(HWND window, std::wstring_view text)
 {
     for (wchar_t c : text) {

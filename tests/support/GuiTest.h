@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,8 @@ void Pump();
 // A key pressed and released on the window, as the keyboard would send it:
 // WM_KEYDOWN, the WM_CHAR that TranslateMessage makes of it, WM_KEYUP.
 void PressKey(HWND window, UINT virtualKey);
+// The same while modifier keys (VK_CONTROL, VK_SHIFT, ...) are held down.
+void PressKeyHolding(HWND window, UINT virtualKey, std::initializer_list<UINT> held);
 // Types each character as WM_CHAR, as a keyboard layout would deliver it.
 void Type(HWND window, std::wstring_view text);
 // A mouse button pressed and released at a point of the window's client area.
