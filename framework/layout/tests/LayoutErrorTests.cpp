@@ -1,4 +1,5 @@
 #include "LayoutParser.h"
+#include "NestedLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -23,17 +24,6 @@ void PrintTo(const ErrorCase& c, std::ostream* out) {
 // Wraps property lines into a root object: its header is line 1.
 std::string InObject(const std::string& lines) {
     return "object A: TA\n" + lines + "end\n";
-}
-
-std::string Nested(int depth) {
-    std::string text;
-    for (int i = 0; i < depth; ++i) {
-        text += "object O" + std::to_string(i) + ": TPanel\n";
-    }
-    for (int i = 0; i < depth; ++i) {
-        text += "end\n";
-    }
-    return text;
 }
 
 class LayoutErrors : public testing::TestWithParam<ErrorCase> {};

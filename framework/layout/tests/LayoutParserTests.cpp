@@ -1,4 +1,5 @@
 #include "LayoutParser.h"
+#include "NestedLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -165,17 +166,6 @@ TEST(LayoutParser, AcceptsWindowsLineEndsAByteOrderMarkAndNoFinalNewline) {
     EXPECT_EQ(object.properties[0].line, 4);
     ASSERT_EQ(object.children.size(), 1u);
     EXPECT_EQ(object.children[0].line, 5);
-}
-
-std::string Nested(int depth) {
-    std::string text;
-    for (int i = 0; i < depth; ++i) {
-        text += "object O" + std::to_string(i) + ": TPanel\n";
-    }
-    for (int i = 0; i < depth; ++i) {
-        text += "end\n";
-    }
-    return text;
 }
 
 TEST(LayoutParser, AcceptsNestingUpToTheDepthLimit) {
