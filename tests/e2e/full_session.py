@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """A whole session with Sixpointe, with the keyboard and the mouse only: a character on
-the Learning page, the pages switched by tool button, menu and tab, then three questions
-of the Evaluation page answered by clicking dots away: rightly (green verdict), with
-another character (red) and with no character at all (navy). Ends by Fichier > Quitter.
+the Learning page, the pages switched by tool button, menu, tab and Ctrl+Tab, then three
+questions of the Evaluation page answered by clicking dots away: rightly (green verdict),
+with another character (red) and with no character at all (navy). Ends by Fichier > Quitter.
 
 The question is drawn at random, so the answers come from the tests' own table of all
 103 characters. Extra argument: --artifacts DIR, where the picture of the page is kept.
@@ -54,6 +54,11 @@ def switch_pages(window):
     window.wait(learning_field="9", learning_cells=("6", "246"))
 
     window.click_tab("Evaluation")
+    window.wait(page="Evaluation")
+
+    window.key("ctrl+Tab")  # round the two pages, from the tabs and from the field
+    window.wait(page="Apprentissage", learning_field="", learning_cells=EMPTY)
+    window.key("ctrl+shift+Tab")
     window.wait(page="Evaluation")
 
 
