@@ -12,19 +12,18 @@ namespace fw {
 
 TShiftState CurrentShiftState()
 {
+    struct KeyFlag {
+        int key;
+        TShiftState flag;
+    };
+    static constexpr KeyFlag kKeys[] = {
+        {VK_SHIFT, ssShift}, {VK_MENU, ssAlt}, {VK_CONTROL, ssCtrl},
+        {VK_LBUTTON, ssLeft}, {VK_RBUTTON, ssRight}, {VK_MBUTTON, ssMiddle},
+    };
     TShiftState state = 0;
-    if (GetKeyState(VK_SHIFT) < 0)
-        state |= ssShift;
-    if (GetKeyState(VK_MENU) < 0)
-        state |= ssAlt;
-    if (GetKeyState(VK_CONTROL) < 0)
-        state |= ssCtrl;
-    if (GetKeyState(VK_LBUTTON) < 0)
-        state |= ssLeft;
-    if (GetKeyState(VK_RBUTTON) < 0)
-        state |= ssRight;
-    if (GetKeyState(VK_MBUTTON) < 0)
-        state |= ssMiddle;
+    for (const KeyFlag& k : kKeys)
+        if (GetKeyState(k.key) < 0)
+            state |= k.flag;
     return state;
 }
 
