@@ -1,6 +1,6 @@
 #include "app/CellView.h"
 
-#include "framework/Shape.h"
+#include "framework/widgets/Shape.h"
 
 void ShowCell(fw::TShape* const dots[6], braille::DotSet cell)
 {

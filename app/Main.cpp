@@ -2,9 +2,9 @@
 #include "app/MainForm.h"
 #include "app/SixpointeModule.h"
 #include "controls/AlignEditModule.h"
-#include "framework/Application.h"
-#include "framework/Framework.h"
-#include "framework/Text.h"
+#include "framework/core/Application.h"
+#include "framework/loading/Framework.h"
+#include "framework/core/Text.h"
 
 #include <windows.h>
 

@@ -1,25 +1,26 @@
 #include "app/MainForm.h"
 
 #include "controls/AlignEdit.h"
-#include "framework/Application.h"
-#include "framework/Dpi.h"
-#include "framework/ControlBar.h"
-#include "framework/StatusBar.h"
-#include "framework/ToolBar.h"
-#include "framework/ToolButton.h"
-#include "framework/HandlerTable.h"
-#include "framework/Button.h"
-#include "framework/Label.h"
-#include "framework/MainMenu.h"
-#include "framework/PageControl.h"
-#include "framework/TabSheet.h"
-#include "framework/Shape.h"
+#include "framework/core/Application.h"
+#include "framework/core/Dpi.h"
+#include "framework/widgets/ControlBar.h"
+#include "framework/widgets/StatusBar.h"
+#include "framework/widgets/ToolBar.h"
+#include "framework/widgets/ToolButton.h"
+#include "framework/loading/HandlerTable.h"
+#include "framework/loading/LayoutLoader.h"
+#include "framework/widgets/Button.h"
+#include "framework/widgets/Label.h"
+#include "framework/widgets/MainMenu.h"
+#include "framework/widgets/PageControl.h"
+#include "framework/widgets/TabSheet.h"
+#include "framework/widgets/Shape.h"
 
 #include "LayoutTree.h"
 
 using namespace fw;
 
-TForm1::TForm1(TComponent* owner) : TForm(owner) { InitializeFromLayout("Main.layout"); }
+TForm1::TForm1(TComponent* owner) : TForm(owner) { InitializeForm(*this, "Main.layout"); }
 
 template <class T> T* TForm1::Bind(const std::string& name)
 {

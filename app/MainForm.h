@@ -2,9 +2,13 @@
 // that switch between them and end the program.
 #pragma once
 
-#include "framework/Form.h"
+#include "framework/window/Form.h"
+
+#include <string_view>
 
 namespace fw {
+class HandlerTable;
+template <class Form> void InitializeForm(Form& form, std::string_view layoutName);
 class TButton;
 class TControlBar;
 class TGroupBox;
@@ -87,11 +91,12 @@ public:
     fw::TShape* Shapes[24] = {};
 
 protected:
-    void DefineHandlers(fw::HandlerTable& handlers) override;
-    void BindComponents() override;
     void GetMinMaxInfo(MINMAXINFO& info) override;
 
 private:
+    template <class Form> friend void fw::InitializeForm(Form& form, std::string_view layoutName);
+    void DefineHandlers(fw::HandlerTable& handlers);
+    void BindComponents();
     template <class T> T* Bind(const std::string& name);
     void ResetLearningPage();
     void ToggleDot(int shapeNumber);

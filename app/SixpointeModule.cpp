@@ -1,7 +1,7 @@
 #include "app/SixpointeModule.h"
 
 #include "app/MainForm.h"
-#include "framework/ClassRegistry.h"
+#include "framework/loading/ClassRegistry.h"
 
 namespace Sixpointe {
 

@@ -1,6 +1,6 @@
 #include "controls/AlignEdit.h"
 
-#include "framework/Beep.h"
+#include "framework/core/Beep.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 // own for the focused and the unfocused state, and a one-line mode.
 #pragma once
 
-#include "framework/CustomEdit.h"
-#include "framework/GraphicsObjects.h"
+#include "framework/widgets/CustomEdit.h"
+#include "framework/graphics/GraphicsObjects.h"
 
 #include <cstdint>
 

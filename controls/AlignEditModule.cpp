@@ -1,7 +1,7 @@
 #include "controls/AlignEditModule.h"
 
 #include "controls/AlignEdit.h"
-#include "framework/ClassRegistry.h"
+#include "framework/loading/ClassRegistry.h"
 
 using namespace fw;
 

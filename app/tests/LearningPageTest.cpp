@@ -2,13 +2,13 @@
 #include "MainWindowFixture.h"
 
 #include "controls/AlignEdit.h"
-#include "framework/ControlBar.h"
-#include "framework/StatusBar.h"
-#include "framework/ToolBar.h"
-#include "framework/ToolButton.h"
-#include "framework/Label.h"
-#include "framework/MainMenu.h"
-#include "framework/Text.h"
+#include "framework/widgets/ControlBar.h"
+#include "framework/widgets/StatusBar.h"
+#include "framework/widgets/ToolBar.h"
+#include "framework/widgets/ToolButton.h"
+#include "framework/widgets/Label.h"
+#include "framework/widgets/MainMenu.h"
+#include "framework/core/Text.h"
 
 using guitest::Type;
 

@@ -4,9 +4,9 @@
 #include "app/SixpointeModule.h"
 #include "controls/AlignEdit.h"
 #include "controls/AlignEditModule.h"
-#include "framework/Application.h"
-#include "framework/Shape.h"
-#include "framework/WinControl.h"
+#include "framework/core/Application.h"
+#include "framework/widgets/Shape.h"
+#include "framework/window/WinControl.h"
 
 namespace {
 // The program's own modules, initialised once for the whole test program.

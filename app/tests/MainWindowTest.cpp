@@ -2,14 +2,14 @@
 #include "MainWindowFixture.h"
 
 #include "controls/AlignEdit.h"
-#include "framework/Application.h"
-#include "framework/ControlBar.h"
-#include "framework/StatusBar.h"
-#include "framework/ToolBar.h"
-#include "framework/ToolButton.h"
-#include "framework/MainMenu.h"
-#include "framework/PageControl.h"
-#include "framework/Text.h"
+#include "framework/core/Application.h"
+#include "framework/widgets/ControlBar.h"
+#include "framework/widgets/StatusBar.h"
+#include "framework/widgets/ToolBar.h"
+#include "framework/widgets/ToolButton.h"
+#include "framework/widgets/MainMenu.h"
+#include "framework/widgets/PageControl.h"
+#include "framework/core/Text.h"
 
 #include <commctrl.h>
 

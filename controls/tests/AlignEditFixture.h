@@ -4,7 +4,7 @@
 
 #include "GuiTest.h"
 #include "controls/AlignEdit.h"
-#include "framework/Form.h"
+#include "framework/window/Form.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // properties, and the setters run in file order.
 #include "AlignEditFixture.h"
 #include "controls/AlignEditModule.h"
-#include "framework/HandlerTable.h"
-#include "framework/LayoutLoader.h"
+#include "framework/loading/HandlerTable.h"
+#include "framework/loading/LayoutLoader.h"
 
 #include "LayoutParser.h"
 

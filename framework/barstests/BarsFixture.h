@@ -3,8 +3,8 @@
 
 #include "GuiTest.h"
 
-#include "framework/Application.h"
-#include "framework/Form.h"
+#include "framework/core/Application.h"
+#include "framework/window/Form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Push buttons: the ways a user presses one, and a disabled button ignoring them.
 #include "BarsFixture.h"
 
-#include "framework/Button.h"
+#include "framework/widgets/Button.h"
 
 using namespace barstest;
 

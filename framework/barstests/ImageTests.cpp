@@ -1,7 +1,7 @@
 // Pictures: bitmaps and icons from the resources, drawn placed as asked.
 #include "BarsFixture.h"
 
-#include "framework/Image.h"
+#include "framework/widgets/Image.h"
 
 using namespace barstest;
 

@@ -2,12 +2,12 @@
 // properties and references, and where the aligned bars end up.
 #include "BarsFixture.h"
 
-#include "framework/ControlBar.h"
-#include "framework/ImageList.h"
-#include "framework/LayoutLoader.h"
-#include "framework/PageControl.h"
-#include "framework/StatusBar.h"
-#include "framework/ToolBar.h"
+#include "framework/widgets/ControlBar.h"
+#include "framework/widgets/ImageList.h"
+#include "framework/loading/LayoutLoader.h"
+#include "framework/widgets/PageControl.h"
+#include "framework/widgets/StatusBar.h"
+#include "framework/widgets/ToolBar.h"
 
 #include "LayoutParser.h"
 

@@ -1,8 +1,8 @@
 // Page switching: by index, by a click on a tab, and the show events it runs.
 #include "BarsFixture.h"
 
-#include "framework/Button.h"
-#include "framework/PageControl.h"
+#include "framework/widgets/Button.h"
+#include "framework/widgets/PageControl.h"
 
 #include <commctrl.h>
 

@@ -1,9 +1,9 @@
 // Tool bars: pictures, clicks, enabled state and tool tips of the buttons.
 #include "BarsFixture.h"
 
-#include "framework/ImageList.h"
-#include "framework/Text.h"
-#include "framework/ToolBar.h"
+#include "framework/widgets/ImageList.h"
+#include "framework/core/Text.h"
+#include "framework/widgets/ToolBar.h"
 
 #include <commctrl.h>
 

@@ -2,9 +2,9 @@
 // change notifies once, before the setter returns.
 #include "FormFixture.h"
 
-#include "framework/CustomEdit.h"
-#include "framework/GraphicsObjects.h"
-#include "framework/Label.h"
+#include "framework/widgets/CustomEdit.h"
+#include "framework/graphics/GraphicsObjects.h"
+#include "framework/widgets/Label.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,8 +1,8 @@
 // Focus requests, taken at once or when the form appears, and Tab order.
 #include "FormFixture.h"
 
-#include "framework/CustomEdit.h"
-#include "framework/Panel.h"
+#include "framework/widgets/CustomEdit.h"
+#include "framework/widgets/Panel.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // message box, or to Application()->OnException, and the program goes on.
 #include "FormFixture.h"
 
-#include "framework/CustomEdit.h"
+#include "framework/widgets/CustomEdit.h"
 
 #include <stdexcept>
 #include <string>

@@ -2,8 +2,8 @@
 // Windows-1252 without any look-alike substitution.
 #include "FormFixture.h"
 
-#include "framework/CustomEdit.h"
-#include "framework/Text.h"
+#include "framework/widgets/CustomEdit.h"
+#include "framework/core/Text.h"
 
 #include <cstdint>
 #include <string>

@@ -3,11 +3,11 @@
 // and their 96-dpi pixels are the screen's own at 96 dpi.
 #include "FormFixture.h"
 
-#include "framework/CustomEdit.h"
-#include "framework/Dpi.h"
-#include "framework/LayoutLoader.h"
-#include "framework/Panel.h"
-#include "framework/Shape.h"
+#include "framework/widgets/CustomEdit.h"
+#include "framework/core/Dpi.h"
+#include "framework/loading/LayoutLoader.h"
+#include "framework/widgets/Panel.h"
+#include "framework/widgets/Shape.h"
 
 #include "LayoutParser.h"
 

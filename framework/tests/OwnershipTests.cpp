@@ -1,9 +1,9 @@
 // Owners free what they own; parents only draw what they hold.
 #include "FormFixture.h"
 
-#include "framework/CustomEdit.h"
-#include "framework/Panel.h"
-#include "framework/Shape.h"
+#include "framework/widgets/CustomEdit.h"
+#include "framework/widgets/Panel.h"
+#include "framework/widgets/Shape.h"
 
 #include <string>
 #include <vector>

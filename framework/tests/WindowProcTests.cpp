@@ -3,9 +3,9 @@
 // showing computed through the parents.
 #include "FormFixture.h"
 
-#include "framework/CustomEdit.h"
-#include "framework/Panel.h"
-#include "framework/Shape.h"
+#include "framework/widgets/CustomEdit.h"
+#include "framework/widgets/Panel.h"
+#include "framework/widgets/Shape.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "GuiTest.h"
 
-#include "framework/Application.h"
+#include "framework/core/Application.h"
 
 namespace guitest {
 

@@ -2,9 +2,9 @@
 // framework exist for every test, as they do in the program.
 #include "GuiTest.h"
 
-#include "framework/Application.h"
-#include "framework/Beep.h"
-#include "framework/Framework.h"
+#include "framework/core/Application.h"
+#include "framework/core/Beep.h"
+#include "framework/loading/Framework.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,190 @@
+#include "framework/core/Application.h"
+
+#include "framework/core/Exceptions.h"
+#include "framework/core/Text.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace fw {
+
+namespace {
+TApplication* instance = nullptr;
+constexpr wchar_t kUtilityClass[] = L"SixpointeApplication";
+// Posted to the utility window: free the forms released since.
+constexpr UINT kReleaseMessage = WM_APP + 0x100;
+} // namespace
+
+TApplication* Application() { return instance; }
+
+TApplication::TApplication() : TComponent(nullptr) { instance = this; }
+
+TApplication::~TApplication()
+{
+    DestroyForms();
+    if (utilityWindow_)
+        DestroyWindow(utilityWindow_);
+    if (instance == this)
+        instance = nullptr;
+}
+
+void TApplication::Initialize()
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
+                                                       ICC_TAB_CLASSES | ICC_COOL_CLASSES |
+                                                       ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    if (utilityWindow_)
+        return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = UtilityProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kUtilityClass;
+    RegisterClassExW(&wc);
+    utilityWindow_ = CreateWindowExW(0, kUtilityClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                     wc.hInstance, nullptr);
+}
+
+LRESULT CALLBACK TApplication::UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kReleaseMessage && instance && instance->utilityWindow_ == hwnd) {
+        instance->FreeReleasedForms();
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+HICON TApplication::Icon()
+{
+    if (!icon_)
+        icon_ = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+    return icon_;
+}
+
+void TApplication::Run()
+{
+    terminated_ = false;
+    if (mainForm_)
+        mainForm_->ShowMainWindow();
+    MSG message;
+    bool idleOnce = false;
+    while (!terminated_) {
+        // Once the shown windows are painted and nothing waits, the windows of
+        // hidden pages are made ahead of the user's first look at them.
+        if (!idleOnce && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            idleOnce = true;
+            if (mainForm_)
+                mainForm_->CreateWaitingWindows();
+        }
+        BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0)
+            break;
+        DispatchOne(message);
+    }
+    terminated_ = true;
+}
+
+void TApplication::ProcessMessages()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            terminated_ = true;
+            break;
+        }
+        DispatchOne(message);
+    }
+}
+
+void TApplication::DispatchOne(MSG& message)
+{
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+void TApplication::Terminate()
+{
+    if (!terminated_)
+        PostQuitMessage(0);
+}
+
+void TApplication::FormDestroyed(TComponent* form)
+{
+    if (form == mainComponent_) {
+        mainForm_ = nullptr;
+        mainComponent_ = nullptr;
+    }
+    std::erase(released_, form);
+}
+
+void TApplication::Release(TComponent* form)
+{
+    if (std::find(released_.begin(), released_.end(), form) != released_.end())
+        return;
+    released_.push_back(form);
+    // Only the list says what to free: the message carries no pointer.
+    if (released_.size() == 1)
+        PostMessageW(utilityWindow_, kReleaseMessage, 0, 0);
+}
+
+void TApplication::FreeReleasedForms()
+{
+    // One at a time from the list: freeing a form may free others that were
+    // released too (forms it owns), and those leave the list as they go.
+    while (!released_.empty()) {
+        TComponent* form = released_.front();
+        released_.erase(released_.begin());
+        TComponent::Free(form);
+    }
+}
+
+void TApplication::DestroyForms()
+{
+    // Components go newest first, so the main form, created first, goes last.
+    DestroyComponents();
+    mainForm_ = nullptr;
+    mainComponent_ = nullptr;
+    released_.clear();
+}
+
+std::string TApplication::ExeName() const
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return FromWide(path);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+void TApplication::ShowException(const std::string& message)
+{
+    if (OnException) {
+        OnException(message);
+        return;
+    }
+    HWND owner = mainForm_ ? mainForm_->OwnerWindow() : nullptr;
+    MessageBoxW(owner, ToWide(message).c_str(), ToWide(title_).c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void ReportHandlerException(std::exception_ptr error)
+{
+    std::string message;
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "Erreur inattendue.";
+    }
+    if (TApplication* application = Application())
+        application->ShowException(message);
+}
+
+} // namespace fw

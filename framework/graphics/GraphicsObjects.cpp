@@ -1,0 +1,177 @@
+#include "framework/graphics/GraphicsObjects.h"
+
+#include "framework/core/Dpi.h"
+#include "framework/core/Text.h"
+
+namespace fw {
+
+namespace {
+// Sets a field; reports whether it changed.
+template <class T> bool Update(T& field, const T& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+} // namespace
+
+void TGraphicsObject::Changed()
+{
+    DropHandle();
+    if (OnChange)
+        OnChange();
+}
+
+COLORREF ColorToRGB(TColor color)
+{
+    if (color < 0)
+        return GetSysColor(color & 0xFF);
+    return COLORREF(color);
+}
+
+TFont::TFont() : name_("MS Sans Serif"), height_(-11) {}
+
+void TFont::SetName(const std::string& name)
+{
+    if (Update(name_, name))
+        Changed();
+}
+
+void TFont::SetHeight(int height)
+{
+    if (Update(height_, height))
+        Changed();
+}
+
+int TFont::Size() const { return -MulDiv(height_, 72, 96); }
+
+void TFont::SetSize(int points) { SetHeight(-MulDiv(points, 96, 72)); }
+
+void TFont::SetStyle(TFontStyles style)
+{
+    if (Update(style_, style))
+        Changed();
+}
+
+void TFont::SetColor(TColor color)
+{
+    if (Update(color_, color))
+        Changed();
+}
+
+void TFont::SetCharset(int charset)
+{
+    if (Update(charset_, charset))
+        Changed();
+}
+
+bool TFont::SameAs(const TFont& other) const
+{
+    return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ &&
+           color_ == other.color_ && charset_ == other.charset_;
+}
+
+void TFont::Assign(const TFont& source)
+{
+    if (&source == this || SameAs(source))
+        return;
+    name_ = source.name_;
+    height_ = source.height_;
+    style_ = source.style_;
+    color_ = source.color_;
+    charset_ = source.charset_;
+    Changed();
+}
+
+HFONT TFont::Handle()
+{
+    if (!handle_) {
+        LOGFONTW lf{};
+        lf.lfHeight = ScaleToScreen(height_);
+        lf.lfWeight = (style_ & fsBold) ? FW_BOLD : FW_NORMAL;
+        lf.lfItalic = (style_ & fsItalic) != 0;
+        lf.lfUnderline = (style_ & fsUnderline) != 0;
+        lf.lfStrikeOut = (style_ & fsStrikeOut) != 0;
+        lf.lfCharSet = BYTE(charset_);
+        lf.lfQuality = DEFAULT_QUALITY;
+        std::wstring face = ToWide(name_);
+        lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+        handle_.reset(CreateFontIndirectW(&lf));
+    }
+    return handle_.get();
+}
+
+void TPen::SetColor(TColor color)
+{
+    if (Update(color_, color))
+        Changed();
+}
+
+void TPen::SetWidth(int width)
+{
+    if (Update(width_, width))
+        Changed();
+}
+
+void TPen::SetStyle(TPenStyle style)
+{
+    if (Update(style_, style))
+        Changed();
+}
+
+void TPen::Assign(const TPen& source)
+{
+    if (color_ == source.color_ && width_ == source.width_ && style_ == source.style_)
+        return;
+    color_ = source.color_;
+    width_ = source.width_;
+    style_ = source.style_;
+    Changed();
+}
+
+HPEN TPen::Handle()
+{
+    if (!handle_) {
+        static constexpr int kStyles[] = {PS_SOLID,      PS_DASH, PS_DOT,        PS_DASHDOT,
+                                          PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
+        handle_.reset(CreatePen(kStyles[int(style_)], width_, ColorToRGB(color_)));
+    }
+    return handle_.get();
+}
+
+void TBrush::SetColor(TColor color)
+{
+    if (Update(color_, color))
+        Changed();
+}
+
+void TBrush::SetStyle(TBrushStyle style)
+{
+    if (Update(style_, style))
+        Changed();
+}
+
+void TBrush::Assign(const TBrush& source)
+{
+    if (color_ == source.color_ && style_ == source.style_)
+        return;
+    color_ = source.color_;
+    style_ = source.style_;
+    Changed();
+}
+
+HBRUSH TBrush::Handle()
+{
+    if (!handle_) {
+        if (style_ == bsClear) {
+            LOGBRUSH lb{BS_NULL, 0, 0};
+            handle_.reset(CreateBrushIndirect(&lb));
+        } else {
+            handle_.reset(CreateSolidBrush(ColorToRGB(color_)));
+        }
+    }
+    return handle_.get();
+}
+
+} // namespace fw

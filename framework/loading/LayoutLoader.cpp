@@ -1,0 +1,138 @@
+#include "framework/loading/LayoutLoader.h"
+
+#include "framework/loading/ClassRegistry.h"
+#include "framework/widgets/MainMenu.h"
+#include "framework/core/Text.h"
+#include "framework/window/WinControl.h"
+
+#include "LayoutParser.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+
+namespace fw {
+
+namespace {
+
+class Loader {
+public:
+    Loader(TComponent& root, const HandlerTable& handlers, const std::string& fileName)
+        : root_(root), context_(fileName, handlers, root)
+    {
+    }
+
+    void Load(const layout::Object& tree)
+    {
+        const ClassInfo* info = ClassRegistry::Instance().Find(tree.className);
+        if (!info || !info->isInstance(root_))
+            context_.Fail(tree.line, "this form is not of class '" + tree.className + "'");
+        root_.SetName(tree.name);
+        root_.BeginLoading();
+        Apply(root_, info->properties, tree);
+        context_.ResolveReferences();
+        root_.EndLoading();
+    }
+
+private:
+    void Apply(TComponent& component, const PropertyTable& table, const layout::Object& object)
+    {
+        for (const layout::Property& property : object.properties)
+            SetProperty(component, table, property, object.className);
+        for (const layout::Object& child : object.children)
+            CreateChild(component, child);
+    }
+
+    void CreateChild(TComponent& parent, const layout::Object& object)
+    {
+        const ClassInfo* info = ClassRegistry::Instance().Find(object.className);
+        if (!info)
+            context_.Fail(object.line, "unknown class '" + object.className + "'");
+        if (!info->create)
+            context_.Fail(object.line, "class '" + object.className + "' cannot be created here");
+        TComponent* component = info->create(&root_);
+        component->SetName(object.name);
+        component->BeginLoading();
+        Place(parent, *component, object);
+        Apply(*component, info->properties, object);
+        component->EndLoading();
+    }
+
+    // Puts a new component where the layout nests it.
+    void Place(TComponent& parent, TComponent& child, const layout::Object& object)
+    {
+        if (auto* control = dynamic_cast<TControl*>(&child)) {
+            auto* container = dynamic_cast<TWinControl*>(&parent);
+            if (!container)
+                context_.Fail(object.line, "'" + parent.Name() + "' cannot hold the control '" +
+                                               object.name + "'");
+            control->SetParent(container);
+        } else if (auto* item = dynamic_cast<TMenuItem*>(&child)) {
+            if (auto* menu = dynamic_cast<TMainMenu*>(&parent))
+                menu->Add(item);
+            else if (auto* parentItem = dynamic_cast<TMenuItem*>(&parent))
+                parentItem->Add(item);
+            else
+                context_.Fail(object.line, "menu item '" + object.name + "' must be in a menu");
+        }
+    }
+
+    void SetProperty(TPersistent& target, const PropertyTable& table,
+                     const layout::Property& property, const std::string& className)
+    {
+        TPersistent* object = &target;
+        const PropertyTable* current = &table;
+        std::string path = property.path;
+        for (size_t dot; (dot = path.find('.')) != std::string::npos;) {
+            std::string head = path.substr(0, dot);
+            const SubObject* sub = current->FindObject(head);
+            if (!sub)
+                context_.Fail(property.line,
+                              "unknown property '" + head + "' of class " + className);
+            object = &sub->get(*object);
+            current = sub->table;
+            path = path.substr(dot + 1);
+        }
+        const PropertySetter* setter = current->FindSetter(path);
+        if (!setter)
+            context_.Fail(property.line,
+                          "unknown property '" + property.path + "' of class " + className);
+        (*setter)(*object, property, context_);
+    }
+
+    TComponent& root_;
+    LoadContext context_;
+};
+
+std::string ResourceName(std::string_view fileName)
+{
+    std::string name(fileName);
+    for (char& c : name)
+        c = c == '.' ? '_' : char(std::toupper(static_cast<unsigned char>(c)));
+    return name;
+}
+
+} // namespace
+
+void LoadLayout(TComponent& root, const layout::Object& tree, const HandlerTable& handlers,
+                const std::string& fileName)
+{
+    Loader(root, handlers, fileName).Load(tree);
+}
+
+void LoadLayoutResource(TComponent& root, std::string_view fileName, const HandlerTable& handlers)
+{
+    std::wstring name = ToWide(ResourceName(fileName));
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC resource = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
+    if (!resource)
+        throw layout::ParseError(fileName, 0, "layout not found in the program's resources");
+    HGLOBAL data = LoadResource(module, resource);
+    auto* bytes = static_cast<const char*>(LockResource(data));
+    std::string_view text(bytes, SizeofResource(module, resource));
+    layout::Object tree = layout::ParseLayout(text, fileName);
+    LoadLayout(root, tree, handlers, std::string(fileName));
+}
+
+} // namespace fw

@@ -1,0 +1,31 @@
+// A bar of movable bands over the standard rebar: each windowed child (a
+// tool bar) gets a band with a grabber.
+#pragma once
+
+#include "framework/window/WinControl.h"
+
+namespace fw {
+
+class TControlBar : public TWinControl {
+public:
+    explicit TControlBar(TComponent* owner);
+
+    // When on, the bar takes the height of its bands.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool value);
+    int BandCount() const;
+
+    bool HandleNotify(NMHDR& header, LRESULT& result) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandle() override;
+
+private:
+    void AddBand(TWinControl& child);
+    void AdjustHeight();
+
+    bool autoSize_ = false;
+};
+
+} // namespace fw

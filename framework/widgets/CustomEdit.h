@@ -1,0 +1,53 @@
+// The standard edit control.
+#pragma once
+
+#include "framework/window/WinControl.h"
+
+namespace fw {
+
+class TCustomEdit : public TWinControl {
+public:
+    explicit TCustomEdit(TComponent* owner);
+
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int length);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool value);
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool value) { autoSelect_ = value; }
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool value) { autoSize_ = value; }
+
+    void SelectAll();
+    // Caret position and selection, in characters.
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelection(int start, int length);
+
+    // Runs after every change of the text: typing, pasting, or SetText.
+    TNotifyEvent OnChange;
+
+    bool HandleCommand(WORD code) override;
+    HBRUSH CtlColor(HDC dc) override;
+
+protected:
+    virtual void Change();
+    void CreateParams(TCreateParams& params) override;
+    void HandleCreated() override;
+    void SaveWindowState() override;
+    void StoreText(const std::string& text) override;
+    void TextChanged() override { Change(); }
+    void ColorChanged() override;
+
+private:
+    int maxLength_ = 0;
+    bool readOnly_ = false;
+    bool autoSelect_ = true;
+    bool autoSize_ = true;
+    // The edit's own change notice is ignored while the text is set from
+    // code: SetText decides itself whether to notify.
+    bool settingText_ = false;
+    TBrush background_;
+};
+
+} // namespace fw

@@ -1,0 +1,125 @@
+#include "framework/widgets/Image.h"
+
+#include "framework/core/Text.h"
+
+#include <stdexcept>
+
+namespace fw {
+
+TImage::TImage(TComponent* owner) : TGraphicControl(owner) {
+    SetBounds(0, 0, 105, 105);
+}
+
+TImage::~TImage() {
+    ClearPicture();
+}
+
+void TImage::ClearPicture() {
+    bitmap_.reset();
+    if (icon_ && ownsIcon_)
+        DestroyIcon(icon_);
+    icon_ = nullptr;
+    ownsIcon_ = false;
+}
+
+void TImage::SetPictureResource(const std::string& name) {
+    std::wstring wide = ToWide(name);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (auto bitmap =
+            static_cast<HBITMAP>(LoadImageW(instance, wide.c_str(), IMAGE_BITMAP, 0, 0, 0)))
+        return SetBitmap(bitmap);
+    auto icon = static_cast<HICON>(LoadImageW(instance, wide.c_str(), IMAGE_ICON, 0, 0, 0));
+    if (!icon)
+        throw std::runtime_error("no bitmap or icon resource named '" + name + "'");
+    SetIcon(icon);
+    ownsIcon_ = true;
+}
+
+void TImage::SetBitmap(HBITMAP bitmap) {
+    ClearPicture();
+    bitmap_.reset(bitmap);
+    Invalidate();
+}
+
+void TImage::SetIcon(HICON icon) {
+    ClearPicture();
+    icon_ = icon;
+    Invalidate();
+}
+
+SIZE TImage::PictureSize() const {
+    if (bitmap_) {
+        BITMAP info;
+        GetObjectW(bitmap_.get(), sizeof info, &info);
+        return {info.bmWidth, info.bmHeight};
+    }
+    SIZE size{0, 0};
+    ICONINFO info;
+    if (icon_ && GetIconInfo(icon_, &info)) {
+        BITMAP mask;
+        GetObjectW(info.hbmMask, sizeof mask, &mask);
+        // A monochrome icon keeps its AND and XOR masks stacked in one bitmap.
+        size = {mask.bmWidth, info.hbmColor ? mask.bmHeight : mask.bmHeight / 2};
+        DeleteObject(info.hbmMask);
+        if (info.hbmColor)
+            DeleteObject(info.hbmColor);
+    }
+    return size;
+}
+
+void TImage::SetStretch(bool value) {
+    stretch_ = value;
+    Invalidate();
+}
+
+void TImage::SetCenter(bool value) {
+    center_ = value;
+    Invalidate();
+}
+
+void TImage::SetTransparent(bool value) {
+    transparent_ = value;
+    Invalidate();
+}
+
+RECT TImage::Destination(SIZE picture) const {
+    RECT area = ClientRectOnScreen();
+    if (stretch_)
+        return area;
+    RECT target{0, 0, picture.cx, picture.cy};
+    if (center_)
+        OffsetRect(&target, (area.right - picture.cx) / 2, (area.bottom - picture.cy) / 2);
+    return target;
+}
+
+void TImage::Paint(TCanvas& canvas) {
+    SIZE picture = PictureSize();
+    if (picture.cx == 0 || picture.cy == 0)
+        return;
+    RECT target = Destination(picture);
+    if (icon_)
+        DrawIconEx(canvas.Handle(), target.left, target.top, icon_, target.right - target.left,
+                   target.bottom - target.top, 0, nullptr, DI_NORMAL);
+    else
+        DrawBitmap(canvas.Handle(), target, picture);
+}
+
+void TImage::DrawBitmap(HDC dc, const RECT& target, SIZE picture) const {
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, bitmap_.get());
+    int width = target.right - target.left;
+    int height = target.bottom - target.top;
+    if (transparent_) {
+        COLORREF key = GetPixel(source, 0, picture.cy - 1);
+        TransparentBlt(dc, target.left, target.top, width, height, source, 0, 0, picture.cx,
+                       picture.cy, key);
+    } else {
+        SetStretchBltMode(dc, HALFTONE);
+        StretchBlt(dc, target.left, target.top, width, height, source, 0, 0, picture.cx, picture.cy,
+                   SRCCOPY);
+    }
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+} // namespace fw

@@ -1,0 +1,50 @@
+// A picture drawn on its parent: a bitmap or an icon.
+#pragma once
+
+#include "framework/graphics/GdiHandle.h"
+#include "framework/window/GraphicControl.h"
+
+#include <string>
+
+namespace fw {
+
+class TImage : public TGraphicControl {
+public:
+    explicit TImage(TComponent* owner);
+    ~TImage() override;
+
+    // Loads a bitmap, or failing that an icon, from the program's resources.
+    void SetPictureResource(const std::string& name);
+    // Takes over the bitmap.
+    void SetBitmap(HBITMAP bitmap);
+    // The icon stays the caller's (shared icons such as the application's).
+    void SetIcon(HICON icon);
+    bool Empty() const { return !bitmap_ && !icon_; }
+    // Size of the picture in pixels; 0 when empty.
+    SIZE PictureSize() const;
+
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool value);
+    bool Center() const { return center_; }
+    void SetCenter(bool value);
+    // Bitmaps only: the colour of the bottom left pixel is left unpainted.
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool value);
+
+protected:
+    void Paint(TCanvas& canvas) override;
+
+private:
+    void ClearPicture();
+    RECT Destination(SIZE picture) const;
+    void DrawBitmap(HDC dc, const RECT& target, SIZE picture) const;
+
+    GdiHandle<HBITMAP> bitmap_;
+    HICON icon_ = nullptr;
+    bool ownsIcon_ = false;
+    bool stretch_ = false;
+    bool center_ = false;
+    bool transparent_ = false;
+};
+
+} // namespace fw

@@ -1,0 +1,53 @@
+#include "framework/widgets/Panel.h"
+
+#include "framework/core/Text.h"
+
+namespace fw {
+
+namespace {
+// One pixel of bevel; returns the rectangle inside it.
+void DrawBevel(HDC dc, RECT& rect, TBevelCut bevel)
+{
+    if (bevel == bvNone)
+        return;
+    UINT edge = bevel == bvLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER;
+    DrawEdge(dc, &rect, edge, BF_RECT | BF_ADJUST);
+}
+} // namespace
+
+TPanel::TPanel(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 41); }
+
+void TPanel::SetBevelInner(TBevelCut bevel)
+{
+    if (bevel == bevelInner_)
+        return;
+    bevelInner_ = bevel;
+    Invalidate();
+}
+
+void TPanel::SetBevelOuter(TBevelCut bevel)
+{
+    if (bevel == bevelOuter_)
+        return;
+    bevelOuter_ = bevel;
+    Invalidate();
+}
+
+void TPanel::PaintWindow(HDC dc, const RECT& client)
+{
+    TWinControl::PaintWindow(dc, client);
+    RECT r = client;
+    DrawBevel(dc, r, bevelOuter_);
+    DrawBevel(dc, r, bevelInner_);
+    std::string caption = Text();
+    if (!caption.empty()) {
+        HGDIOBJ old = SelectObject(dc, Font().Handle());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ColorToRGB(Font().Color()));
+        std::wstring text = ToWide(caption);
+        DrawTextW(dc, text.c_str(), int(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        SelectObject(dc, old);
+    }
+}
+
+} // namespace fw

@@ -1,0 +1,260 @@
+#include "framework/window/Form.h"
+
+#include "framework/core/Application.h"
+#include "framework/core/Dpi.h"
+#include "framework/window/FormMenu.h"
+
+#include <utility>
+
+namespace fw {
+
+namespace {
+// Posted to the form: the control that held the focus was disabled or hidden.
+constexpr UINT kHandFocusMessage = WM_APP + 0x101;
+
+bool IsWithin(const TControl* control, const TControl* container)
+{
+    for (; control; control = control->Parent())
+        if (control == container)
+            return true;
+    return false;
+}
+} // namespace
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) { SetVisible(false); }
+
+void TForm::BeforeDestruction()
+{
+    if (OnDestroy)
+        OnDestroy(this);
+    DestroyHandle();
+    SetMenu(nullptr);
+    DestroyComponents();
+    if (TApplication* application = Application())
+        application->FormDestroyed(this);
+}
+
+void TForm::DoCreate()
+{
+    if (OnCreate)
+        OnCreate(this);
+}
+
+void TForm::SetBorderIcons(TBorderIcons icons)
+{
+    if (icons == borderIcons_)
+        return;
+    borderIcons_ = icons;
+    RecreateWnd();
+}
+
+void TForm::SetMenu(TFormMenu* menu)
+{
+    if (menu == menu_)
+        return;
+    if (menu_)
+        menu_->form_ = nullptr;
+    if (menu && menu->form_)
+        menu->form_->SetMenu(nullptr); // a menu bar belongs to one form
+    menu_ = menu;
+    if (menu_)
+        menu_->form_ = this;
+    if (RawHandle())
+        ::SetMenu(RawHandle(), menu_ ? menu_->MenuHandle() : nullptr);
+}
+
+void TForm::CreateParams(TCreateParams& params)
+{
+    params.style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN;
+    if (borderIcons_ & biSystemMenu) {
+        params.style |= WS_SYSMENU;
+        if (borderIcons_ & biMinimize)
+            params.style |= WS_MINIMIZEBOX;
+        if (borderIcons_ & biMaximize)
+            params.style |= WS_MAXIMIZEBOX;
+    }
+    params.exStyle = WS_EX_APPWINDOW;
+    // Windows draws the help button only on a frame without the other two.
+    if ((borderIcons_ & biHelp) && (borderIcons_ & biSystemMenu) &&
+        !(borderIcons_ & (biMinimize | biMaximize)))
+        params.exStyle |= WS_EX_CONTEXTHELP;
+    // Given at creation, the menu bar costs no second layout of the frame.
+    params.menu = menu_ ? menu_->MenuHandle() : nullptr;
+}
+
+void TForm::HandleCreated()
+{
+    TWinControl::HandleCreated();
+    if (HICON icon = Application()->Icon()) {
+        SendMessageW(RawHandle(), WM_SETICON, ICON_BIG, LPARAM(icon));
+        SendMessageW(RawHandle(), WM_SETICON, ICON_SMALL, LPARAM(icon));
+    }
+}
+
+void TForm::DestroyHandle()
+{
+    // The window would destroy its menu with it; the menu component owns it.
+    if (RawHandle() && menu_)
+        ::SetMenu(RawHandle(), nullptr);
+    TWinControl::DestroyHandle();
+}
+
+void TForm::BoundsChanged()
+{
+    if (RawHandle())
+        MoveWindow(RawHandle(), Left(), Top(), ScaleToScreen(Width()), ScaleToScreen(Height()),
+                   TRUE);
+}
+
+bool TForm::Showing() const { return Visible() && RawHandle() && IsWindowVisible(RawHandle()); }
+
+void TForm::VisibleChanged()
+{
+    if (!Visible()) {
+        if (RawHandle())
+            ShowWindow(RawHandle(), SW_HIDE);
+        return;
+    }
+    // Placed before its window exists, the form is created where it shows.
+    if (!shownOnce_ && position_ == poScreenCenter)
+        CenterOnScreen();
+    shownOnce_ = true;
+    HandleNeeded();
+    if (OnShow)
+        OnShow(this);
+    ShowWindow(RawHandle(), SW_SHOW);
+}
+
+void TForm::UpdateShowing()
+{
+    // Pages shown with the form may ask for the focus; it is given once
+    // everything is on screen.
+    showingChildren_ = true;
+    TWinControl::UpdateShowing();
+    showingChildren_ = false;
+    if (Showing())
+        ApplyFocus();
+}
+
+void TForm::CenterOnScreen()
+{
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    int width = ScaleToScreen(Width());
+    int height = ScaleToScreen(Height());
+    int left = work.left + (work.right - work.left - width) / 2;
+    int top = work.top + (work.bottom - work.top - height) / 2;
+    SetBounds(left, top, Width(), Height());
+}
+
+void TForm::FocusRequested(TWinControl* control)
+{
+    activeControl_ = control;
+    if (!showingChildren_ && Showing() && control->CanFocus())
+        ::SetFocus(control->Handle());
+}
+
+void TForm::FocusLeaving(TWinControl* control)
+{
+    // Handed on once the handler that disabled or hid it has run, so that
+    // what it enables in the same breath can take the focus.
+    if (!focusLeaver_ && RawHandle())
+        PostMessageW(RawHandle(), kHandFocusMessage, 0, 0);
+    focusLeaver_ = control;
+}
+
+void TForm::HandFocusOn()
+{
+    TWinControl* leaver = std::exchange(focusLeaver_, nullptr);
+    if (!leaver || !Showing())
+        return;
+    // Lost: nowhere, on the form itself, or on a container of the control.
+    HWND focus = GetFocus();
+    bool lost = !focus || focus == RawHandle() ||
+                (leaver->HandleAllocated() && IsChild(focus, leaver->Handle()));
+    if (!lost)
+        return; // the handler put the focus somewhere itself
+    TWinControl* next = leaver->CanFocus() ? leaver : FindNextControl(leaver, true);
+    if (!next)
+        return;
+    activeControl_ = next;
+    if (GetActiveWindow() == RawHandle())
+        ::SetFocus(next->Handle());
+}
+
+void TForm::ControlRemoving(TControl* control)
+{
+    if (IsWithin(activeControl_, control))
+        activeControl_ = nullptr;
+    if (IsWithin(focusLeaver_, control))
+        focusLeaver_ = nullptr;
+}
+
+void TForm::ApplyFocus()
+{
+    if (activeControl_ && activeControl_->CanFocus()) {
+        ::SetFocus(activeControl_->Handle());
+        return;
+    }
+    if (TWinControl* first = FindNextControl(nullptr, true))
+        ::SetFocus(first->Handle());
+}
+
+void TForm::Close()
+{
+    TCloseAction action = caHide;
+    if (OnClose)
+        OnClose(this, action);
+    if (action == caNone)
+        return;
+    if (Application()->MainForm() == this) {
+        Application()->Terminate();
+        return;
+    }
+    switch (action) {
+    case caMinimize:
+        ShowWindow(RawHandle(), SW_MINIMIZE);
+        break;
+    case caFree:
+        Hide();
+        Application()->Release(this);
+        break;
+    default:
+        Hide();
+    }
+}
+
+LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_GETMINMAXINFO: {
+        LRESULT result = DefaultHandler(message, wParam, lParam);
+        GetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+        return result;
+    }
+    case WM_COMMAND:
+        if (lParam == 0 && HIWORD(wParam) == 0 && menu_ && menu_->DispatchCommand(LOWORD(wParam)))
+            return 0;
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            // Coming back to the window puts the focus back where it was.
+            DefaultHandler(message, wParam, lParam);
+            if (activeControl_ && activeControl_->CanFocus())
+                ::SetFocus(activeControl_->Handle());
+            return 0;
+        }
+        break;
+    default:
+        if (message == kHandFocusMessage) {
+            HandFocusOn();
+            return 0;
+        }
+    }
+    return TWinControl::WndProc(message, wParam, lParam);
+}
+
+} // namespace fw
