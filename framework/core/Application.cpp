@@ -36,16 +36,22 @@ void TApplication::Initialize()
                                                        ICC_TAB_CLASSES | ICC_COOL_CLASSES |
                                                        ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    UtilityWindow();
+}
+
+HWND TApplication::UtilityWindow()
+{
     if (utilityWindow_)
-        return;
+        return utilityWindow_;
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = UtilityProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = kUtilityClass;
-    RegisterClassExW(&wc);
+    RegisterClassExW(&wc); // fails harmlessly when already registered
     utilityWindow_ = CreateWindowExW(0, kUtilityClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                      wc.hInstance, nullptr);
+    return utilityWindow_;
 }
 
 LRESULT CALLBACK TApplication::UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -126,8 +132,11 @@ void TApplication::Release(TComponent* form)
         return;
     released_.push_back(form);
     // Only the list says what to free: the message carries no pointer.
-    if (released_.size() == 1)
-        PostMessageW(utilityWindow_, kReleaseMessage, 0, 0);
+    // Never a thread message (a null window): modal loops drop those.
+    if (released_.size() == 1) {
+        if (HWND window = UtilityWindow())
+            PostMessageW(window, kReleaseMessage, 0, 0);
+    }
 }
 
 void TApplication::FreeReleasedForms()

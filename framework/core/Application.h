@@ -70,6 +70,8 @@ public:
     std::function<void(const std::string& message)> OnException;
 
 private:
+    // Made on first need, so Release works before Initialize too.
+    HWND UtilityWindow();
     static LRESULT CALLBACK UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void DispatchOne(MSG& message);
     void FreeReleasedForms();
