@@ -48,7 +48,9 @@ protected:
         EXPECT_FALSE(IsWindowEnabled(form->btnEffacer->Handle()));
         EXPECT_FALSE(form->tlbtnNouveau->Enabled());
         EXPECT_FALSE(form->Nouveau1->Enabled());
+        EXPECT_TRUE(NativeMenuItemGrayed(*form->Nouveau1));
     }
+
     // Sets the workshop's dots from code, as the answer to check.
     void SetAnswer(braille::DotSet first, braille::DotSet second)
     {
@@ -193,4 +195,41 @@ TEST_F(EvaluationPageTest, AltAndTheUnderlinedLetterPressTheButtons)
     PostMessageW(GetFocus() ? GetFocus() : form->Handle(), WM_SYSCHAR, L'E', LPARAM(1u << 29));
     guitest::Pump();
     ExpectNewQuestion();
+}
+
+// The button pressed hands the focus to the other, by every route, and Tab
+// goes on from there.
+TEST_F(EvaluationPageTest, FocusGoesFromValiderToEffacerAndBack)
+{
+    struct Route {
+        const char* name;
+        void (*press)(HWND button, wchar_t accessKey);
+    };
+    const Route routes[] = {
+        {"mouse", [](HWND button, wchar_t) { guitest::Click(button, 5, 5); }},
+        {"space", [](HWND button, wchar_t) { guitest::PressKey(button, VK_SPACE); }},
+        {"return", [](HWND button, wchar_t) { guitest::PressKey(button, VK_RETURN); }},
+        {"alt+letter",
+         [](HWND button, wchar_t key) {
+             PostMessageW(button, WM_SYSCHAR, key, LPARAM(1u << 29));
+         }},
+        {"letter alone", [](HWND button, wchar_t key) { guitest::Type(button, {&key, 1}); }},
+    };
+    HWND valider = form->btnValider->Handle();
+    HWND effacer = form->btnEffacer->Handle();
+    for (const Route& route : routes) {
+        SCOPED_TRACE(route.name);
+        SetFocus(valider);
+        route.press(valider, L'v');
+        guitest::Pump();
+        ASSERT_EQ(form->Label5->Caption(), kNoSign);
+        EXPECT_EQ(GetFocus(), effacer);
+        route.press(effacer, L'e');
+        guitest::Pump();
+        ASSERT_EQ(form->Label5->Caption(), "");
+        EXPECT_EQ(GetFocus(), valider);
+        guitest::PressKey(valider, VK_TAB);
+        EXPECT_NE(GetFocus(), valider);
+        EXPECT_NE(GetFocus(), nullptr);
+    }
 }

@@ -63,3 +63,10 @@ void MainWindowTest::PressDot(int firstShape, int dot, UINT button)
 }
 
 HWND MainWindowTest::EditWindow() const { return form->alEdit1->Handle(); }
+
+bool MainWindowTest::NativeMenuItemGrayed(const fw::TMenuItem& item) const
+{
+    UINT state = GetMenuState(GetMenu(form->Handle()), UINT(item.Command()), MF_BYCOMMAND);
+    EXPECT_NE(state, UINT(-1)) << "no such item in the menu bar";
+    return (state & MF_GRAYED) != 0;
+}

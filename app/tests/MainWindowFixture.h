@@ -5,6 +5,7 @@
 #include "GuiTest.h"
 
 #include "braille/DotSet.h"
+#include "framework/widgets/MainMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,8 @@ protected:
     // A real mouse press on dot n of the cell that starts at firstShape.
     void PressDot(int firstShape, int dot, UINT button = WM_LBUTTONDOWN);
     HWND EditWindow() const;
+    // The greyed state of a menu item as the native menu shows it.
+    bool NativeMenuItemGrayed(const fw::TMenuItem& item) const;
 
     TForm1* form = nullptr;
 };

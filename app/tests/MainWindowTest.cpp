@@ -93,10 +93,12 @@ TEST_F(MainWindowFrameTest, EveryRouteSwitchesPagesAndTheNouveauCommandFollows)
         EXPECT_EQ(ActivePage(), 1) << route.name;
         EXPECT_FALSE(form->tlbtnNouveau->Enabled()) << route.name;
         EXPECT_FALSE(form->Nouveau1->Enabled()) << route.name;
+        EXPECT_TRUE(NativeMenuItemGrayed(*form->Nouveau1)) << route.name;
         EXPECT_NE(form->Edit1->Text(), "") << route.name;
         route.toLearning();
         EXPECT_EQ(ActivePage(), 0) << route.name;
         EXPECT_TRUE(form->tlbtnNouveau->Enabled()) << route.name;
+        EXPECT_FALSE(NativeMenuItemGrayed(*form->Nouveau1)) << route.name;
         EXPECT_EQ(GetFocus(), EditWindow()) << route.name;
     }
 }

@@ -17,6 +17,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
+    // A letter typed on a button presses the access key it names.
+    bool WantsCharacters() const override { return false; }
 };
 
 } // namespace fw

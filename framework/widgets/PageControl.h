@@ -35,6 +35,8 @@ protected:
     void FontChanged() override;
     // The next or previous page, round the end, as Ctrl+Tab and Ctrl+Shift+Tab.
     bool SelectNextPage(bool forward) override;
+    // A letter typed on the tab strip presses the access key it names.
+    bool WantsCharacters() const override { return false; }
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

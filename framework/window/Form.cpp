@@ -174,7 +174,11 @@ void TForm::HandFocusOn()
                 (leaver->HandleAllocated() && IsChild(focus, leaver->Handle()));
     if (!lost)
         return; // the handler put the focus somewhere itself
-    TWinControl* next = leaver->CanFocus() ? leaver : FindNextControl(leaver, true);
+    // As in a dialog box: the next stop of the innermost group that has one,
+    // so that a pair of buttons hands the focus back and forth.
+    TWinControl* next = leaver->CanFocus() ? leaver : nullptr;
+    for (TWinControl* scope = leaver->Parent(); !next && scope; scope = scope->Parent())
+        next = scope->FindNextControl(leaver, true);
     if (!next)
         return;
     activeControl_ = next;
@@ -241,10 +245,11 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) {
-            // Coming back to the window puts the focus back where it was.
+            // Coming back to the window puts the focus back where it was, or
+            // on the first tab stop when that control is gone.
             DefaultHandler(message, wParam, lParam);
-            if (activeControl_ && activeControl_->CanFocus())
-                ::SetFocus(activeControl_->Handle());
+            if (!showingChildren_ && Showing())
+                ApplyFocus();
             return 0;
         }
         break;
