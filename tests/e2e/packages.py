@@ -1,0 +1,104 @@
+"""What the two packages do to a Windows machine, checked in the test session's prefix.
+
+Shared by installer.py and portable_zip.py: where the packages are, what a
+program folder must hold, and snapshots of the prefix to compare before and after.
+"""
+
+import os
+import subprocess
+import e2e
+from sixpointe_window import CAPTION
+
+PROGRAM = "Sixpointe.exe"
+HELP = "Sixpointe.chm"
+# What a user gets in the program's folder, whichever package brought it.
+PROGRAM_FILES = {PROGRAM}
+
+
+def package_path(args, suffix):
+    """The package built beside the program: --packages DIR, then its file name."""
+    folder = args.extra[args.extra.index("--packages") + 1]
+    path = os.path.join(folder, f"Sixpointe-1.0-{suffix}")
+    e2e.check(os.path.isfile(path), f"no package {path}")
+    return path
+
+
+def prefix():
+    return os.environ["WINEPREFIX"]
+
+
+def unix_path(windows_path):
+    """A C: path of the prefix as a file name here."""
+    drive, rest = windows_path.split(":", 1)
+    e2e.check(drive.upper() == "C", f"{windows_path} is not on C:")
+    return os.path.join(prefix(), "drive_c", *[p for p in rest.split("\\") if p])
+
+
+def wine(*args, timeout=120):
+    return subprocess.run(["wine", *args], capture_output=True, timeout=timeout,
+                          stdin=subprocess.DEVNULL)
+
+
+def prefix_files():
+    """Every file and folder of the prefix's drive C, as paths relative to it.
+
+    Temporary folders are left out: an NSIS uninstaller runs from a copy of itself
+    there, which Windows deletes only at the next restart.
+    """
+    root = os.path.join(prefix(), "drive_c")
+    found = set()
+    for folder, dirs, files in os.walk(root):
+        relative = os.path.relpath(folder, root)
+        dirs[:] = [d for d in dirs if d.lower() not in ("temp", "tmp")]
+        found.update(os.path.normpath(os.path.join(relative, name)) for name in dirs + files)
+    return found
+
+
+# The registry keys an installer may write to.
+REGISTRY_KEYS = [
+    r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall",
+    r"HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths",
+    r"HKLM\Software\Microsoft\Windows\CurrentVersion\Run",
+    r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall",
+    r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run",
+    r"HKLM\Software\Sixpointe",
+    r"HKCU\Software\Sixpointe",
+]
+
+
+def registry_snapshot():
+    """The text of `reg query /s` for each key the installer may touch."""
+    snapshot = {}
+    for key in REGISTRY_KEYS:
+        done = wine("reg", "query", key, "/s")
+        snapshot[key] = done.stdout.decode("utf-8", "replace") if done.returncode == 0 else None
+    return snapshot
+
+
+def registry_values(key):
+    """The values of one key as {name: text}, or None when the key is not there."""
+    done = wine("reg", "query", key)
+    if done.returncode != 0:
+        return None
+    values = {}
+    for line in done.stdout.decode("utf-8", "replace").splitlines():
+        parts = line.strip().split(None, 2)
+        if len(parts) >= 2 and parts[1].startswith("REG_"):
+            values[parts[0]] = parts[2] if len(parts) == 3 else ""
+    return values
+
+
+def folder_listing(path):
+    return set(os.listdir(path)) if os.path.isdir(path) else None
+
+
+def wait_for(condition, what, timeout=60):
+    return e2e.wait_until(condition, timeout, what)
+
+
+def check_program_starts(exe, probe_path):
+    """The program shows its main window, with its pages, from where it was put."""
+    with e2e.Program(exe, CAPTION, probe_path) as program:
+        e2e.check(program.window("top").visible, "the main window is not visible")
+        tabs = [w for w in program.windows() if w.cls == "SysTabControl32"]
+        e2e.check(len(tabs) == 1 and tabs[0].visible, "the main window shows no pages")
