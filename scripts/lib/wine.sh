@@ -25,21 +25,43 @@ wine_prefix_ensure() {
             WINEPREFIX=$prefix wineserver -w
             touch "$prefix/.sixpointe-ready"
         fi
+        wine_prefix_fonts "$prefix"
     ) 9>"$prefix.lock"
 }
 
+# A new prefix finds neither Tahoma (the program's font) nor Marlett (the
+# caption buttons' symbols), though Wine ships both: without them the window
+# draws in a substitute font and its buttons as letters. Wine reads the Fonts
+# folder when a session starts.
+wine_prefix_fonts() {
+    local fonts=$1/drive_c/windows/Fonts font
+    mkdir -p "$fonts"
+    for font in tahoma.ttf tahomabd.ttf marlett.ttf; do
+        [ -f "$fonts/$font" ] || cp "/usr/share/wine/fonts/$font" "$fonts/$font"
+    done
+}
+
 # xvfb_start: starts a virtual display on a free number and exports DISPLAY.
+# Xvfb picks the number itself (-displayfd), so two runs never race for one.
 xvfb_start() {
-    local n=91
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    local ready number=
+    ready=$(mktemp)
+    Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$ready" 2>/dev/null &
     SIX_XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 100); do
-        xdpyinfo >/dev/null 2>&1 && return 0
+    for _ in $(seq 200); do
+        number=$(grep -m 1 -x '[0-9]\+' "$ready" || true)
+        [ -n "$number" ] && break
         sleep 0.05
     done
-    echo "Xvfb did not start on $DISPLAY" >&2
+    rm -f "$ready"
+    if [ -n "$number" ]; then
+        export DISPLAY=":$number"
+        for _ in $(seq 100); do
+            xdpyinfo >/dev/null 2>&1 && return 0
+            sleep 0.05
+        done
+    fi
+    echo "Xvfb did not start" >&2
     return 1
 }
 
