@@ -1,6 +1,11 @@
 #include "controls/AlignEdit.h"
 
 #include "framework/core/Beep.h"
+#include "framework/core/Text.h"
+#include "framework/graphics/GdiHandle.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 #include <string>
 
@@ -175,4 +180,65 @@ LRESULT TAlignEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return TCustomEdit::WndProc(message, wParam, lParam);
+}
+
+void TAlignEdit::Change() {
+    RefitText();
+    TCustomEdit::Change();
+}
+
+void TAlignEdit::BoundsChanged() {
+    TCustomEdit::BoundsChanged();
+    RefitText();
+}
+
+void TAlignEdit::RefitText() {
+    if (!HandleAllocated())
+        return; // the window gets its font when it is made
+    HFONT wanted = WindowFont();
+    if (HFONT(SendMessageW(RawHandle(), WM_GETFONT, 0, 0)) != wanted)
+        SendMessageW(RawHandle(), WM_SETFONT, WPARAM(wanted), TRUE);
+}
+
+HFONT TAlignEdit::WindowFont() {
+    int height = FittingFontHeight();
+    if (height == Font().Height())
+        return Font().Handle();
+    TFont wanted;
+    wanted.Assign(Font());
+    wanted.SetHeight(height);
+    if (!fittedFont_.SameAs(wanted))
+        fittedFont_.Assign(wanted);
+    return fittedFont_.Handle();
+}
+
+int TAlignEdit::FittingFontHeight() {
+    int height = Font().Height();
+    if (multiLine_ || !HandleAllocated() || Text().empty() || height >= 0)
+        return height;
+    RECT client{};
+    GetClientRect(RawHandle(), &client);
+    DWORD margins = DWORD(SendMessageW(RawHandle(), EM_GETMARGINS, 0, 0));
+    // The caret takes a pixel or two beside the last character.
+    int room = client.right - LOWORD(margins) - HIWORD(margins) - 2;
+    int width = TextWidthAt(height);
+    if (width <= room || room <= 0)
+        return height;
+    // Heights are negative: a character height in pixels.
+    int fitted = std::min(-1, int(height * double(room) / width));
+    while (fitted < -1 && TextWidthAt(fitted) > room)
+        ++fitted;
+    return fitted;
+}
+
+int TAlignEdit::TextWidthAt(int height) {
+    TFont probe;
+    probe.Assign(Font());
+    probe.SetHeight(height);
+    WindowDc dc(RawHandle());
+    ScopedSelect select(dc.get(), probe.Handle());
+    std::wstring text = ToWide(Text());
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), int(text.size()), &size);
+    return size.cx;
 }

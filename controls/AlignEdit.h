@@ -54,8 +54,16 @@ protected:
     void KeyDown(std::uint16_t& key, fw::TShiftState shift) override;
     void KeyPress(char& key) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Change() override;
+    void BoundsChanged() override;
+    HFONT WindowFont() override;
 
 private:
+    // A one-line field shows its whole text on its one line: when the text is
+    // wider than the field, it is drawn in a smaller size of the same font.
+    int FittingFontHeight();
+    int TextWidthAt(int height);
+    void RefitText();
     void FontOnNoFocusChanged();
     // A centred or right-aligned field is then repainted whole, which the
     // edit window does not do by itself.
@@ -66,6 +74,7 @@ private:
     fw::TColor colorOnNoFocus_ = fw::clWindow;
     fw::TFont fontOnFocus_;
     fw::TFont fontOnNoFocus_;
+    fw::TFont fittedFont_;
     bool exitOnReturn_ = false;
     bool multiLine_ = false;
     bool wordWrap_ = false;

@@ -1,6 +1,7 @@
 // The Learning page driven as a person would: keys and pastes into the real field.
 #include "MainWindowFixture.h"
 
+#include "braille/AlphabetTable.h"
 #include "controls/AlignEdit.h"
 #include "framework/widgets/ControlBar.h"
 #include "framework/widgets/StatusBar.h"
@@ -172,4 +173,62 @@ TEST_F(LearningPageTest, NouveauClearsAndPutsTheFocusBackInTheField)
     guitest::Pump();
     ExpectState(kCleared, "after Nouveau");
     EXPECT_EQ(GetFocus(), EditWindow());
+}
+
+namespace {
+
+// Character height of the font the field's window draws with, in pixels.
+int WindowFontHeight(HWND edit)
+{
+    LOGFONTW font{};
+    GetObjectW(HFONT(SendMessageW(edit, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return std::abs(font.lfHeight);
+}
+
+// Leftmost and rightmost columns of dark ink in the field, as drawn on screen.
+std::pair<int, int> InkColumns(HWND edit)
+{
+    RECT client{};
+    GetClientRect(edit, &client);
+    HDC dc = GetDC(edit);
+    int left = client.right, right = -1;
+    for (int x = 0; x < client.right; ++x)
+        for (int y = 0; y < client.bottom; y += 2)
+            if (GetPixel(dc, x, y) == RGB(0, 0, 0)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                break;
+            }
+    ReleaseDC(edit, dc);
+    return {left, right};
+}
+
+} // namespace
+
+TEST_F(LearningPageTest, EveryRowIsShownWholeOnOneLine)
+{
+    HWND edit = EditWindow();
+    RECT client{};
+    GetClientRect(edit, &client);
+    for (const braille::AlphabetRow& row : braille::AlphabetTable()) {
+        std::string text(row.text);
+        form->alEdit1->SetText(text);
+        EXPECT_EQ(SendMessageW(edit, EM_GETLINECOUNT, 0, 0), 1) << text;
+        if (text.size() == 1)
+            EXPECT_EQ(WindowFontHeight(edit), 96) << text;
+    }
+    // "OE" typed: both letters are on screen, about the middle of the field.
+    form->alEdit1->SetText("");
+    Type(edit, L"OE");
+    ExpectState(Showing("OE", "Majuscule", "4 6", "2 4 6"), "typed OE");
+    EXPECT_LT(WindowFontHeight(edit), 96); // wider than the field at full size
+    guitest::Pump();
+    UpdateWindow(edit);
+    auto [left, right] = InkColumns(edit);
+    int middle = client.right / 2;
+    EXPECT_LT(left, middle - 25) << "no ink of the O";
+    EXPECT_GT(right, middle + 25) << "no ink of the E";
+    // Back to one character: the full size again.
+    guitest::PressKey(edit, VK_BACK);
+    EXPECT_EQ(WindowFontHeight(edit), 96);
 }

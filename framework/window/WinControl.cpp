@@ -145,7 +145,7 @@ void TWinControl::CreateWaitingHandles()
 
 void TWinControl::HandleCreated()
 {
-    SendMessageW(handle_, WM_SETFONT, WPARAM(Font().Handle()), FALSE);
+    SendMessageW(handle_, WM_SETFONT, WPARAM(WindowFont()), FALSE);
 }
 
 void TWinControl::DestroyHandle()
@@ -243,7 +243,7 @@ bool TWinControl::HoldsFocus() const
 void TWinControl::FontChanged()
 {
     if (handle_) {
-        SendMessageW(handle_, WM_SETFONT, WPARAM(Font().Handle()), TRUE);
+        SendMessageW(handle_, WM_SETFONT, WPARAM(WindowFont()), TRUE);
         Invalidate();
     }
     for (TControl* child : controls_)

@@ -136,6 +136,9 @@ protected:
     void VisibleChanged() override;
     void EnabledChanged() override;
     void FontChanged() override;
+    // The GDI font the window draws with: the control's own, unless the
+    // control needs a variant of it.
+    virtual HFONT WindowFont() { return Font().Handle(); }
     void ColorChanged() override;
     void ParentChanged() override;
 
