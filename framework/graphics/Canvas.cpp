@@ -8,11 +8,17 @@ TCanvas::TCanvas(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
 
 TCanvas::~TCanvas() { RestoreDC(dc_, saved_); }
 
+void TCanvas::UseFont(TFont& font)
+{
+    font_ = &font;
+    textColor_ = font.Color();
+}
+
 void TCanvas::Select()
 {
-    SelectObject(dc_, pen_.Handle());
-    SelectObject(dc_, brush_.Handle());
-    SelectObject(dc_, font_.Handle());
+    SelectObject(dc_, pen_ ? HGDIOBJ(pen_->Handle()) : GetStockObject(BLACK_PEN));
+    SelectObject(dc_, brush_ ? HGDIOBJ(brush_->Handle()) : GetStockObject(WHITE_BRUSH));
+    SelectObject(dc_, font_ ? HGDIOBJ(font_->Handle()) : GetStockObject(SYSTEM_FONT));
 }
 
 void TCanvas::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
@@ -42,13 +48,16 @@ void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidt
     ::RoundRect(dc_, left, top, right, bottom, cornerWidth, cornerHeight);
 }
 
-void TCanvas::FillRect(const RECT& rect) { ::FillRect(dc_, &rect, brush_.Handle()); }
+void TCanvas::FillRect(const RECT& rect)
+{
+    ::FillRect(dc_, &rect, brush_ ? brush_->Handle() : HBRUSH(GetStockObject(WHITE_BRUSH)));
+}
 
 void TCanvas::TextRect(const RECT& rect, std::string_view text, UINT format)
 {
     Select();
     SetBkMode(dc_, TRANSPARENT);
-    SetTextColor(dc_, ColorToRGB(font_.Color()));
+    ::SetTextColor(dc_, ColorToRGB(textColor_));
     RECT r = rect;
     std::wstring wide = ToWide(text);
     DrawTextW(dc_, wide.c_str(), int(wide.size()), &r, format);

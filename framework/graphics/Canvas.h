@@ -7,6 +7,9 @@
 
 namespace fw {
 
+// It draws with the pen, brush and font it is told to use, through their
+// own GDI objects: a paint creates none. Until told, it draws with the
+// stock black pen, white brush and system font.
 class TCanvas {
 public:
     explicit TCanvas(HDC dc);
@@ -15,11 +18,12 @@ public:
     ~TCanvas();
 
     HDC Handle() const { return dc_; }
-    TPen& Pen() { return pen_; }
-    TBrush& Brush() { return brush_; }
-    TFont& Font() { return font_; }
-    void SetPen(const TPen& pen) { pen_.Assign(pen); }
-    void SetBrush(const TBrush& brush) { brush_.Assign(brush); }
+    // The objects must outlive the canvas (a control's own, during its paint).
+    void UsePen(TPen& pen) { pen_ = &pen; }
+    void UseBrush(TBrush& brush) { brush_ = &brush; }
+    void UseFont(TFont& font);
+    // Text colour, which is not part of a GDI font: the font's own by default.
+    void SetTextColor(TColor color) { textColor_ = color; }
 
     void MoveTo(int x, int y);
     // Like the platform's line primitive, the end point itself is not painted.
@@ -35,9 +39,10 @@ private:
     void Select();
     HDC dc_;
     int saved_;
-    TPen pen_;
-    TBrush brush_;
-    TFont font_;
+    TPen* pen_ = nullptr;
+    TBrush* brush_ = nullptr;
+    TFont* font_ = nullptr;
+    TColor textColor_ = clWindowText;
 };
 
 } // namespace fw

@@ -98,18 +98,11 @@ void TCustomEdit::Change()
         OnChange(this);
 }
 
-void TCustomEdit::ColorChanged()
-{
-    background_.SetColor(Color());
-    TWinControl::ColorChanged();
-}
-
 HBRUSH TCustomEdit::CtlColor(HDC dc)
 {
-    background_.SetColor(Color());
     SetTextColor(dc, ColorToRGB(Font().Color()));
     SetBkColor(dc, ColorToRGB(Color()));
-    return background_.Handle();
+    return BackgroundBrush();
 }
 
 } // namespace fw

@@ -37,7 +37,6 @@ protected:
     void SaveWindowState() override;
     void StoreText(const std::string& text) override;
     void TextChanged() override { Change(); }
-    void ColorChanged() override;
 
 private:
     int maxLength_ = 0;
@@ -47,7 +46,6 @@ private:
     // The edit's own change notice is ignored while the text is set from
     // code: SetText decides itself whether to notify.
     bool settingText_ = false;
-    TBrush background_;
 };
 
 } // namespace fw

@@ -1,6 +1,7 @@
 #include "framework/widgets/GroupBox.h"
 
 #include "framework/core/Text.h"
+#include "framework/graphics/GdiHandle.h"
 
 namespace fw {
 
@@ -13,7 +14,7 @@ TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner)
 void TGroupBox::PaintWindow(HDC dc, const RECT& client)
 {
     TWinControl::PaintWindow(dc, client);
-    HGDIOBJ old = SelectObject(dc, Font().Handle());
+    ScopedSelect font(dc, Font().Handle());
     TEXTMETRICW metrics;
     GetTextMetricsW(dc, &metrics);
     // The frame runs through the middle of the caption's line.
@@ -24,14 +25,11 @@ void TGroupBox::PaintWindow(HDC dc, const RECT& client)
     if (!caption.empty()) {
         RECT text{8, 0, client.right - 8, metrics.tmHeight};
         DrawTextW(dc, caption.c_str(), int(caption.size()), &text, DT_SINGLELINE | DT_CALCRECT);
-        HBRUSH background = CreateSolidBrush(ColorToRGB(Color()));
-        FillRect(dc, &text, background);
-        DeleteObject(background);
+        FillRect(dc, &text, BackgroundBrush());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, ColorToRGB(Enabled() ? Font().Color() : clGrayText));
         DrawTextW(dc, caption.c_str(), int(caption.size()), &text, DT_SINGLELINE);
     }
-    SelectObject(dc, old);
 }
 
 } // namespace fw

@@ -75,7 +75,7 @@ void TLabel::Paint(TCanvas& canvas)
 {
     RECT r = ClientRectOnScreen();
     if (!Enabled())
-        canvas.Font().SetColor(clGrayText);
+        canvas.SetTextColor(clGrayText);
     canvas.TextRect(r, Text(), DrawFlags());
 }
 

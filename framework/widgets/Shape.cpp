@@ -21,8 +21,8 @@ void TShape::SetShape(TShapeType shape)
 
 void TShape::Paint(TCanvas& canvas)
 {
-    canvas.SetPen(pen_);
-    canvas.SetBrush(brush_);
+    canvas.UsePen(pen_);
+    canvas.UseBrush(brush_);
     RECT area = ClientRectOnScreen();
     // The outline lies inside the control, half a pen's width from the edge.
     int x = pen_.Width() / 2;

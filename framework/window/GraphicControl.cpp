@@ -26,7 +26,7 @@ RECT TGraphicControl::ClientRectOnScreen() const
 void TGraphicControl::PaintTo(HDC dc)
 {
     TCanvas canvas(dc);
-    canvas.Font().Assign(Font());
+    canvas.UseFont(Font());
     Paint(canvas);
 }
 

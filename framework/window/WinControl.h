@@ -128,6 +128,8 @@ protected:
     // Painting of windows of the framework's own class: background, then
     // the windowless children in creation order.
     virtual void PaintWindow(HDC dc, const RECT& client);
+    // A brush of the control's colour, kept from paint to paint.
+    HBRUSH BackgroundBrush();
     void PaintGraphicChildren(HDC dc);
     TControl* GraphicChildAt(int x, int y) const;
 
@@ -167,6 +169,7 @@ private:
     bool aligning_ = false;
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
+    TBrush background_;
 };
 
 // The shift state of the keyboard and mouse buttons right now.

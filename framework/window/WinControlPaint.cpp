@@ -112,10 +112,15 @@ void TWinControl::Paint()
     BitBlt(dc, area.left, area.top, width, height, memory.get(), area.left, area.top, SRCCOPY);
 }
 
+HBRUSH TWinControl::BackgroundBrush()
+{
+    background_.SetColor(Color());
+    return background_.Handle();
+}
+
 void TWinControl::PaintWindow(HDC dc, const RECT& client)
 {
-    GdiHandle<HBRUSH> brush(CreateSolidBrush(ColorToRGB(Color())));
-    FillRect(dc, &client, brush.get());
+    FillRect(dc, &client, BackgroundBrush());
 }
 
 void TWinControl::PaintGraphicChildren(HDC dc)

@@ -1,0 +1,32 @@
+// The counts the leak tests rely on, checked against objects made on purpose.
+#include "FormFixture.h"
+#include "ResourceCount.h"
+
+namespace fwtest {
+namespace {
+
+TEST(ResourceCountTest, GdiObjectsAreCountedLiveAndCreated) {
+    int live = guitest::LiveGdiObjects();
+    guitest::GdiCreations creations;
+    HPEN kept[3];
+    for (HPEN& pen : kept)
+        pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    for (int i = 0; i < 7; ++i)
+        DeleteObject(CreateSolidBrush(RGB(i, 0, 0)));
+    EXPECT_EQ(guitest::LiveGdiObjects(), live + 3);
+    EXPECT_EQ(creations.Since(), 10);
+    for (HPEN pen : kept)
+        DeleteObject(pen);
+    EXPECT_EQ(guitest::LiveGdiObjects(), live);
+}
+
+TEST_F(FormTest, WindowsOfTheThreadAreCounted) {
+    ShowForm();
+    int before = guitest::LiveWindows();
+    CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, form->Handle(), nullptr, nullptr,
+                    nullptr);
+    EXPECT_EQ(guitest::LiveWindows(), before + 1);
+}
+
+} // namespace
+} // namespace fwtest

@@ -1,0 +1,96 @@
+#include "ResourceCount.h"
+
+#include <windows.h>
+#include <winternl.h>
+
+#include <cstring>
+
+namespace guitest {
+
+namespace {
+
+// The 64-bit layout: the table's address at offset 0xF8 of the process
+// environment block, 65,536 entries of 24 bytes, the entry's 8-bit
+// generation at offset 13 and its object type at 14 (0 for a free entry).
+constexpr std::size_t kTableOffset = 0xF8;
+constexpr std::size_t kEntries = 0x10000;
+constexpr std::size_t kEntrySize = 24;
+constexpr std::size_t kGenerationOffset = 13;
+constexpr std::size_t kTypeOffset = 14;
+// The kind of the entry's latest object stays at offset 12 after it is freed.
+constexpr std::size_t kKindOffset = 12;
+constexpr unsigned char kPen = 0x30, kExtPen = 0x50, kBrush = 0x10, kFont = 0x0A;
+
+const unsigned char* HandleTable()
+{
+    auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    const unsigned char* table = nullptr;
+    std::memcpy(&table, peb + kTableOffset, sizeof table);
+    return table;
+}
+
+std::vector<std::uint8_t> Generations()
+{
+    const unsigned char* table = HandleTable();
+    std::vector<std::uint8_t> generations(kEntries);
+    for (std::size_t i = 0; i < kEntries; ++i)
+        generations[i] = table[i * kEntrySize + kGenerationOffset];
+    return generations;
+}
+
+BOOL CALLBACK CountChild(HWND, LPARAM count)
+{
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM count)
+{
+    ++*reinterpret_cast<int*>(count);
+    EnumChildWindows(window, CountChild, count);
+    return TRUE;
+}
+
+} // namespace
+
+int LiveGdiObjects()
+{
+    const unsigned char* table = HandleTable();
+    int live = 0;
+    for (std::size_t i = 0; i < kEntries; ++i)
+        live += table[i * kEntrySize + kTypeOffset] != 0;
+    return live;
+}
+
+GdiCreations::GdiCreations() : generations_(Generations()) {}
+
+int GdiCreations::Since() const
+{
+    std::vector<std::uint8_t> now = Generations();
+    int created = 0;
+    for (std::size_t i = 0; i < kEntries; ++i)
+        created += std::uint8_t(now[i] - generations_[i]);
+    return created;
+}
+
+int GdiCreations::DrawingObjectsSince() const
+{
+    const unsigned char* table = HandleTable();
+    std::vector<std::uint8_t> now = Generations();
+    int created = 0;
+    for (std::size_t i = 0; i < kEntries; ++i) {
+        unsigned char kind = table[i * kEntrySize + kKindOffset];
+        if (kind == kPen || kind == kExtPen || kind == kBrush || kind == kFont)
+            created += std::uint8_t(now[i] - generations_[i]);
+    }
+    return created;
+}
+
+int LiveWindows()
+{
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, LPARAM(&count));
+    return count;
+}
+
+} // namespace guitest
