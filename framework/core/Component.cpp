@@ -1,5 +1,7 @@
 #include "framework/core/Component.h"
 
+#include "framework/core/Text.h"
+
 #include <algorithm>
 
 namespace fw {
@@ -65,7 +67,7 @@ void TComponent::EndLoading()
 TComponent* TComponent::FindComponent(std::string_view name) const
 {
     for (const auto& component : components_)
-        if (component->name_ == name)
+        if (SameName(component->name_, name))
             return component.get();
     return nullptr;
 }

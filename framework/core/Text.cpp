@@ -1,5 +1,7 @@
 #include "framework/core/Text.h"
 
+#include <algorithm>
+
 #include <windows.h>
 
 namespace fw {
@@ -29,6 +31,24 @@ std::string FromWide(std::wstring_view text)
     WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(), int(text.size()),
                         narrow.data(), size, replacement, nullptr);
     return narrow;
+}
+
+namespace {
+char FoldedAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+} // namespace
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && !NameLess{}(a, b) && !NameLess{}(b, a);
+}
+
+bool NameLess::operator()(std::string_view a, std::string_view b) const
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) {
+                                            return static_cast<unsigned char>(FoldedAscii(x)) <
+                                                   static_cast<unsigned char>(FoldedAscii(y));
+                                        });
 }
 
 } // namespace fw

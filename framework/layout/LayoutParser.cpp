@@ -29,7 +29,7 @@ public:
 private:
     void Advance() { token_ = lexer_.Next(); }
     bool AtWord(std::string_view word) const {
-        return token_.kind == TokenKind::Name && token_.text == word;
+        return token_.kind == TokenKind::Name && Folded(token_.text) == word;
     }
     [[noreturn]] void Fail(std::string_view message) const { lexer_.Fail(token_.line, message); }
     void SkipEmptyLines();

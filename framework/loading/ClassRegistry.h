@@ -2,6 +2,7 @@
 // registers its classes when it is initialised.
 #pragma once
 
+#include "framework/core/Text.h"
 #include "framework/loading/Properties.h"
 
 #include <functional>
@@ -45,7 +46,7 @@ public:
 
 private:
     ClassInfo& Insert(const std::string& name, const std::string& baseName);
-    std::map<std::string, std::unique_ptr<ClassInfo>> classes_;
+    std::map<std::string, std::unique_ptr<ClassInfo>, NameLess> classes_;
 };
 
 } // namespace fw

@@ -1,5 +1,7 @@
 #include "framework/loading/Colors.h"
 
+#include "framework/core/Text.h"
+
 #include <utility>
 
 namespace fw {
@@ -20,7 +22,7 @@ std::optional<TColor> ColorFromName(std::string_view name)
         {"clBtnHighlight", clBtnHighlight}, {"clInfoText", clInfoText}, {"clInfoBk", clInfoBk},
     };
     for (const auto& [colorName, color] : kColors)
-        if (colorName == name)
+        if (SameName(colorName, name))
             return color;
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 // The event handlers a form offers to its layout, by name.
 #pragma once
 
+#include "framework/core/Text.h"
 #include "framework/core/Types.h"
 
 #include <map>
@@ -47,7 +48,7 @@ private:
             return TCloseEvent(call);
     }
 
-    std::map<std::string, AnyHandler> handlers_;
+    std::map<std::string, AnyHandler, NameLess> handlers_;
 };
 
 } // namespace fw

@@ -1,3 +1,4 @@
+#include "framework/core/Text.h"
 #include "framework/loading/ClassRegistry.h"
 #include "framework/loading/Colors.h"
 #include "framework/core/Component.h"
@@ -35,9 +36,9 @@ int LoadContext::Int(const layout::Property& property) const
 bool LoadContext::Bool(const layout::Property& property) const
 {
     const std::string& word = Identifier(property);
-    if (word == "True")
+    if (SameName(word, "True"))
         return true;
-    if (word == "False")
+    if (SameName(word, "False"))
         return false;
     Fail(property.line, property.path + " expects True or False");
 }
@@ -77,7 +78,7 @@ void LoadContext::ResolveReferences()
 {
     for (auto& [property, resolve] : references_) {
         const std::string& name = property.value.Identifier();
-        TComponent* target = name == root_.Name() ? &root_ : root_.FindComponent(name);
+        TComponent* target = SameName(name, root_.Name()) ? &root_ : root_.FindComponent(name);
         if (!target)
             Fail(property.line, "no component named '" + name + "'");
         resolve(*target);

@@ -2,6 +2,7 @@
 // setter that converts the layout's value and calls the class's own setter.
 #pragma once
 
+#include "framework/core/Text.h"
 #include "framework/core/Component.h"
 #include "framework/loading/HandlerTable.h"
 #include "framework/core/Persistent.h"
@@ -74,8 +75,8 @@ public:
 
 private:
     const PropertyTable* base_;
-    std::map<std::string, PropertySetter> setters_;
-    std::map<std::string, SubObject> objects_;
+    std::map<std::string, PropertySetter, NameLess> setters_;
+    std::map<std::string, SubObject, NameLess> objects_;
 };
 
 // Typed helpers to fill the table of class T.
@@ -103,7 +104,7 @@ public:
     void Enum(const std::string& name, void (T::*set)(E),
               std::initializer_list<std::pair<const char*, E>> names)
     {
-        std::map<std::string, E> values(names.begin(), names.end());
+        std::map<std::string, E, NameLess> values(names.begin(), names.end());
         Add(name, [set, values](T& t, auto& p, LoadContext& c) {
             auto it = values.find(c.Identifier(p));
             if (it == values.end())
@@ -114,7 +115,7 @@ public:
     void Flags(const std::string& name, void (T::*set)(unsigned),
                std::initializer_list<std::pair<const char*, unsigned>> names)
     {
-        std::map<std::string, unsigned> bits(names.begin(), names.end());
+        std::map<std::string, unsigned, NameLess> bits(names.begin(), names.end());
         Add(name, [set, bits](T& t, auto& p, LoadContext& c) {
             if (p.value.Kind() != layout::ValueKind::Set)
                 c.Fail(p.line, p.path + " expects a set such as [a, b]");

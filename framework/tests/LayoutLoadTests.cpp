@@ -151,6 +151,35 @@ TEST_F(LayoutTest, PixelsAt96DpiAreScreenPixels) {
     EXPECT_EQ(editRect.top, 20);
 }
 
+TEST_F(LayoutTest, NamesAreTheSameWhateverTheirCase) {
+    form->Load(R"(object TestForm: TForm
+  caption = 'x'
+  FONT.name = 'Arial'
+  object Panel1: tpanel
+    left = 8
+    Color = CLRED
+    Visible = TRUE
+    object Edit1: TEDIT
+      onchange = editchange
+      Text = 'y'
+    end
+  end
+  OBJECT Shape1: TShape
+    Shape = STCIRCLE
+    Pen.Style = PSDASH
+  End
+end
+)");
+    EXPECT_EQ(form->Caption(), "x");
+    EXPECT_EQ(form->Font().Name(), "Arial");
+    auto* panel = form->Find<fw::TPanel>("PANEL1");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->Left(), 8);
+    EXPECT_EQ(panel->Color(), fw::clRed);
+    EXPECT_EQ(form->changes, std::vector<std::string>{"y"});
+    EXPECT_EQ(form->Find<fw::TShape>("shape1")->Shape(), fw::stCircle);
+}
+
 TEST(LayoutErrors, NameTheFaultWithFileAndLine) {
     struct Case {
         const char* text;
