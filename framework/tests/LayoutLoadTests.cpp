@@ -180,6 +180,41 @@ end
     EXPECT_EQ(form->Find<fw::TShape>("shape1")->Shape(), fw::stCircle);
 }
 
+TEST_F(LayoutTest, AutoSizedEditIsOneLineOfItsFontHigh) {
+    form->Load(R"(object TestForm: TForm
+  object Edit1: TEdit
+    Height = 60
+    AutoSize = True
+    Font.Height = -14
+  end
+  object Edit2: TEdit
+    Top = 80
+    Height = 60
+    AutoSize = False
+  end
+end
+)");
+    form->Show();
+    guitest::Pump();
+    auto* edit = form->Find<fw::TCustomEdit>("Edit1");
+    auto lineHeight = [edit] {
+        HDC dc = GetDC(edit->Handle());
+        SelectObject(dc, HFONT(SendMessageW(edit->Handle(), WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        ReleaseDC(edit->Handle(), dc);
+        return int(metrics.tmHeight);
+    };
+    int small = edit->Height();
+    EXPECT_GT(small, lineHeight());
+    EXPECT_LT(small, 2 * lineHeight());
+    edit->Font().SetHeight(-28); // the height follows a later font
+    EXPECT_GT(edit->Height(), lineHeight());
+    EXPECT_LT(edit->Height(), 2 * lineHeight());
+    EXPECT_GT(edit->Height(), small);
+    EXPECT_EQ(form->Find<fw::TCustomEdit>("Edit2")->Height(), 60);
+}
+
 TEST(LayoutErrors, NameTheFaultWithFileAndLine) {
     struct Case {
         const char* text;

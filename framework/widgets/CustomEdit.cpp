@@ -1,5 +1,8 @@
 #include "framework/widgets/CustomEdit.h"
 
+#include "framework/core/Dpi.h"
+#include "framework/graphics/GdiHandle.h"
+
 namespace fw {
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner)
@@ -44,6 +47,33 @@ void TCustomEdit::SetMaxLength(int length)
     maxLength_ = length;
     if (RawHandle())
         SendMessageW(RawHandle(), EM_SETLIMITTEXT, WPARAM(length), 0);
+}
+
+void TCustomEdit::SetAutoSize(bool value)
+{
+    if (value == autoSize_)
+        return;
+    autoSize_ = value;
+    AdjustHeight();
+}
+
+void TCustomEdit::FontChanged()
+{
+    TWinControl::FontChanged();
+    AdjustHeight();
+}
+
+void TCustomEdit::AdjustHeight()
+{
+    if (!autoSize_)
+        return;
+    WindowDc screen(nullptr);
+    ScopedSelect font(screen.get(), Font().Handle());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen.get(), &metrics);
+    // The sunken border takes two pixels on each side, and the text a pixel
+    // of room above and below.
+    SetHeight(ScaleFromScreen(metrics.tmHeight + 8));
 }
 
 void TCustomEdit::SetReadOnly(bool value)

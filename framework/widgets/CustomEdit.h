@@ -15,8 +15,10 @@ public:
     void SetReadOnly(bool value);
     bool AutoSelect() const { return autoSelect_; }
     void SetAutoSelect(bool value) { autoSelect_ = value; }
+    // On, the height follows the font: one line of text and the borders.
+    // Off (as an edit made in code starts), the height is the one given.
     bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool value) { autoSize_ = value; }
+    void SetAutoSize(bool value);
 
     void SelectAll();
     // Caret position and selection, in characters.
@@ -32,6 +34,7 @@ public:
 
 protected:
     virtual void Change();
+    void FontChanged() override;
     void CreateParams(TCreateParams& params) override;
     void HandleCreated() override;
     void SaveWindowState() override;
@@ -39,10 +42,12 @@ protected:
     void TextChanged() override { Change(); }
 
 private:
+    void AdjustHeight();
+
     int maxLength_ = 0;
     bool readOnly_ = false;
     bool autoSelect_ = true;
-    bool autoSize_ = true;
+    bool autoSize_ = false;
     // The edit's own change notice is ignored while the text is set from
     // code: SetText decides itself whether to notify.
     bool settingText_ = false;
