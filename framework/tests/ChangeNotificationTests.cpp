@@ -4,7 +4,9 @@
 
 #include "framework/widgets/CustomEdit.h"
 #include "framework/graphics/GraphicsObjects.h"
+#include "framework/widgets/Image.h"
 #include "framework/widgets/Label.h"
+#include "framework/widgets/Panel.h"
 
 #include <algorithm>
 #include <cctype>
@@ -71,6 +73,30 @@ TEST_F(NotificationTest, LabelWithTheSameCaptionRepaintsNothing) {
     EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
     label->SetCaption("Chiffre");
     EXPECT_TRUE(GetUpdateRect(window, nullptr, FALSE));
+}
+
+TEST_F(NotificationTest, SettersGivenTheValueHeldRepaintNothing) {
+    auto* image = Add<fw::TImage>(form, 8, 40, 32, 32);
+    auto* panel = Add<fw::TPanel>(form, 8, 80, 100, 40);
+    const std::pair<const char*, std::function<void()>> sameValues[] = {
+        {"Image.Stretch", [=] { image->SetStretch(image->Stretch()); }},
+        {"Image.Center", [=] { image->SetCenter(image->Center()); }},
+        {"Image.Transparent", [=] { image->SetTransparent(image->Transparent()); }},
+        {"Panel.ParentColor", [=] { panel->SetParentColor(panel->ParentColor()); }},
+        {"Panel.ParentFont", [=] { panel->SetParentFont(panel->ParentFont()); }},
+    };
+    ShowForm();
+    for (const auto& [name, setSame] : sameValues) {
+        SCOPED_TRACE(name);
+        guitest::Pump();
+        ValidateRect(form->Handle(), nullptr);
+        ValidateRect(panel->Handle(), nullptr);
+        setSame();
+        EXPECT_FALSE(GetUpdateRect(form->Handle(), nullptr, FALSE));
+        EXPECT_FALSE(GetUpdateRect(panel->Handle(), nullptr, FALSE));
+    }
+    image->SetStretch(!image->Stretch()); // a new value still shows
+    EXPECT_TRUE(GetUpdateRect(form->Handle(), nullptr, FALSE));
 }
 
 // For each attribute: copying equal attributes notifies nothing, copying

@@ -51,6 +51,8 @@ int TControlBar::BandCount() const {
 }
 
 void TControlBar::SetAutoSize(bool value) {
+    if (value == autoSize_)
+        return;
     autoSize_ = value;
     AdjustHeight();
 }

@@ -68,16 +68,22 @@ SIZE TImage::PictureSize() const {
 }
 
 void TImage::SetStretch(bool value) {
+    if (value == stretch_)
+        return;
     stretch_ = value;
     Invalidate();
 }
 
 void TImage::SetCenter(bool value) {
+    if (value == center_)
+        return;
     center_ = value;
     Invalidate();
 }
 
 void TImage::SetTransparent(bool value) {
+    if (value == transparent_)
+        return;
     transparent_ = value;
     Invalidate();
 }

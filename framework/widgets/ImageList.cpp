@@ -50,6 +50,8 @@ void TImageList::Resize() {
 }
 
 void TImageList::SetResourceName(const std::string& name) {
+    if (name == resourceName_)
+        return;
     resourceName_ = name;
     Clear();
     LoadResource();

@@ -125,6 +125,8 @@ TToolButton* TToolBar::FindButton(int commandId) const {
 }
 
 void TToolBar::SetImages(TImageList* images) {
+    if (images == images_)
+        return;
     images_ = images;
     if (RawHandle()) {
         SendMessageW(RawHandle(), TB_SETIMAGELIST, 0, LPARAM(images ? images->Handle() : nullptr));
@@ -152,17 +154,23 @@ void TToolBar::SetShowCaptions(bool value) {
 }
 
 void TToolBar::SetButtonWidth(int width) {
+    if (width == buttonWidth_)
+        return;
     buttonWidth_ = width;
     RebuildButtons();
 }
 
 void TToolBar::SetButtonHeight(int height) {
+    if (height == buttonHeight_)
+        return;
     buttonHeight_ = height;
     RebuildButtons();
     AdjustHeight();
 }
 
 void TToolBar::SetAutoSize(bool value) {
+    if (value == autoSize_)
+        return;
     autoSize_ = value;
     AdjustHeight();
 }

@@ -101,6 +101,8 @@ void TControl::SetShowHint(bool value)
 
 void TControl::SetParentFont(bool value)
 {
+    if (value == parentFont_)
+        return;
     parentFont_ = value;
     if (value)
         AdoptParentLook();
@@ -117,6 +119,8 @@ void TControl::SetColor(TColor color)
 
 void TControl::SetParentColor(bool value)
 {
+    if (value == parentColor_)
+        return;
     parentColor_ = value;
     if (value)
         AdoptParentLook();
