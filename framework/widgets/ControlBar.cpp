@@ -62,7 +62,7 @@ void TControlBar::AdjustHeight() {
         return;
     int height = int(SendMessageW(RawHandle(), RB_GETBARHEIGHT, 0, 0));
     if (height > 0)
-        SetHeight(ScaleFromScreen(height));
+        SetSizeOnScreen(BoundsOnScreen().right - BoundsOnScreen().left, height);
 }
 
 bool TControlBar::HandleNotify(NMHDR& header, LRESULT& result) {

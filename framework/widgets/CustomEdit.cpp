@@ -73,7 +73,8 @@ void TCustomEdit::AdjustHeight()
     GetTextMetricsW(screen.get(), &metrics);
     // The sunken border takes two pixels on each side, and the text a pixel
     // of room above and below.
-    SetHeight(ScaleFromScreen(metrics.tmHeight + 8));
+    RECT bounds = BoundsOnScreen();
+    SetSizeOnScreen(bounds.right - bounds.left, metrics.tmHeight + 8);
 }
 
 void TCustomEdit::SetReadOnly(bool value)

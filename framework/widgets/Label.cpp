@@ -68,7 +68,7 @@ void TLabel::AdjustSize()
     DrawTextW(dc, text.c_str(), int(text.size()), &r, DrawFlags() | DT_CALCRECT);
     SelectObject(dc, old);
     DeleteDC(dc);
-    SetBounds(Left(), Top(), ScaleFromScreen(r.right), ScaleFromScreen(r.bottom));
+    SetSizeOnScreen(r.right, r.bottom);
 }
 
 void TLabel::Paint(TCanvas& canvas)

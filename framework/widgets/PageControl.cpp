@@ -129,12 +129,8 @@ void TPageControl::FitPages() {
     RECT area;
     GetClientRect(RawHandle(), &area);
     SendMessageW(RawHandle(), TCM_ADJUSTRECT, FALSE, LPARAM(&area));
-    int left = ScaleFromScreen(area.left);
-    int top = ScaleFromScreen(area.top);
-    int width = ScaleFromScreen(area.right - area.left);
-    int height = ScaleFromScreen(area.bottom - area.top);
     for (TTabSheet* page : pages_)
-        page->SetBounds(left, top, width, height);
+        page->SetBoundsOnScreen(area);
 }
 
 void TPageControl::FontChanged() {

@@ -2,6 +2,8 @@
 
 #include "framework/window/WinControl.h"
 
+#include "framework/core/Dpi.h"
+
 namespace fw {
 
 TControl::TControl(TComponent* owner) : TComponent(owner)
@@ -43,11 +45,42 @@ void TControl::SetBounds(int left, int top, int width, int height)
 {
     if (left == left_ && top == top_ && width == width_ && height == height_)
         return;
+    ApplyBounds(left, top, width, height, std::nullopt);
+}
+
+void TControl::SetBoundsOnScreen(const RECT& bounds)
+{
+    RECT current = BoundsOnScreen();
+    if (EqualRect(&bounds, &current))
+        return;
+    ApplyBounds(ScaleFromScreen(bounds.left), ScaleFromScreen(bounds.top),
+                ScaleFromScreen(bounds.right - bounds.left),
+                ScaleFromScreen(bounds.bottom - bounds.top), bounds);
+}
+
+void TControl::SetSizeOnScreen(int width, int height)
+{
+    RECT bounds = BoundsOnScreen();
+    SetBoundsOnScreen({bounds.left, bounds.top, bounds.left + width, bounds.top + height});
+}
+
+RECT TControl::BoundsOnScreen() const
+{
+    if (boundsOnScreen_)
+        return *boundsOnScreen_;
+    int left = ScaleToScreen(left_);
+    int top = ScaleToScreen(top_);
+    return {left, top, left + ScaleToScreen(width_), top + ScaleToScreen(height_)};
+}
+
+void TControl::ApplyBounds(int left, int top, int width, int height, std::optional<RECT> onScreen)
+{
     Invalidate();
     left_ = left;
     top_ = top;
     width_ = width;
     height_ = height;
+    boundsOnScreen_ = onScreen;
     BoundsChanged();
     if (align_ != alNone && parent_)
         parent_->AlignControls();

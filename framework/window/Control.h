@@ -5,6 +5,7 @@
 #include "framework/graphics/GraphicsObjects.h"
 #include "framework/core/Types.h"
 
+#include <optional>
 #include <string>
 
 namespace fw {
@@ -36,6 +37,15 @@ public:
     void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
     // Pixels at 96 dpi, relative to the parent's client area.
     virtual void SetBounds(int left, int top, int width, int height);
+    // Bounds measured on the screen (an alignment, a size that follows the
+    // text): kept to the pixel, where a round trip through 96-dpi values
+    // would put the control a pixel off. The 96-dpi values then read back
+    // rounded. Any later SetBounds returns to scaling.
+    void SetBoundsOnScreen(const RECT& bounds);
+    void SetSizeOnScreen(int width, int height);
+    // Where the control lies on the screen, in device pixels relative to
+    // its parent's client area.
+    RECT BoundsOnScreen() const;
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
@@ -103,7 +113,10 @@ private:
     void OnFontChange();
 
     TWinControl* parent_ = nullptr;
+    void ApplyBounds(int left, int top, int width, int height, std::optional<RECT> onScreen);
+
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    std::optional<RECT> boundsOnScreen_;
     TAlign align_ = alNone;
     bool visible_ = true;
     bool enabled_ = true;

@@ -29,13 +29,6 @@ void CollectTabStops(const TWinControl& parent, std::vector<TWinControl*>& out)
 }
 } // namespace
 
-RECT ScaledRect(const TControl& control)
-{
-    int left = ScaleToScreen(control.Left());
-    int top = ScaleToScreen(control.Top());
-    return {left, top, left + ScaleToScreen(control.Width()), top + ScaleToScreen(control.Height())};
-}
-
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl()
@@ -99,7 +92,7 @@ void TWinControl::CreateHandle()
     bool child = params.style & WS_CHILD;
     HWND parent = child ? ParentHandle() : nullptr;
     HMENU menu = child ? nullptr : params.menu;
-    RECT r = ScaledRect(*this);
+    RECT r = BoundsOnScreen();
     // A top-level window's place is in screen pixels already, as when it moves.
     if (!child)
         OffsetRect(&r, Left() - r.left, Top() - r.top);
@@ -207,7 +200,7 @@ void TWinControl::StoreText(const std::string& text)
 void TWinControl::BoundsChanged()
 {
     if (handle_) {
-        RECT r = ScaledRect(*this);
+        RECT r = BoundsOnScreen();
         MoveWindow(handle_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     }
 }
@@ -288,21 +281,22 @@ void TWinControl::AlignControls()
     if (!handle_ || aligning_)
         return;
     aligning_ = true;
+    // In screen pixels: an aligned control spans the client area exactly.
     RECT client;
     GetClientRect(handle_, &client);
-    int width = ScaleFromScreen(client.right);
     int top = 0;
-    int bottom = ScaleFromScreen(client.bottom);
+    int bottom = client.bottom;
     for (TControl* child : controls_) {
         if (!child->Visible() || child->Align() == alNone)
             continue;
-        int height = child->Height();
+        RECT bounds = child->BoundsOnScreen();
+        int height = bounds.bottom - bounds.top;
         if (child->Align() == alTop) {
-            child->SetBounds(0, top, width, height);
+            child->SetBoundsOnScreen({0, top, client.right, top + height});
             top += height;
         } else {
             bottom -= height;
-            child->SetBounds(0, bottom, width, height);
+            child->SetBoundsOnScreen({0, bottom, client.right, bottom + height});
         }
     }
     aligning_ = false;
@@ -336,7 +330,7 @@ void TWinControl::RemoveControl(TControl* control)
                                   [control](TWinControl* child) { return child == control; }),
                    tabList_.end());
     if (handle_) {
-        RECT r = ScaledRect(*control);
+        RECT r = control->BoundsOnScreen();
         InvalidateRect(handle_, &r, TRUE);
     }
 }

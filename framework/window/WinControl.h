@@ -175,7 +175,5 @@ private:
 // The shift state of the keyboard and mouse buttons right now.
 TShiftState CurrentShiftState();
 
-// A control's rectangle in its parent's client area, in screen pixels.
-RECT ScaledRect(const TControl& control);
 
 } // namespace fw

@@ -211,7 +211,7 @@ bool TWinControl::HandleMouseDown(UINT message, WPARAM, LPARAM lParam)
     int y = short(HIWORD(lParam));
     TShiftState shift = CurrentShiftState();
     if (TControl* child = GraphicChildAt(x, y)) {
-        RECT r = ScaledRect(*child);
+        RECT r = child->BoundsOnScreen();
         child->MouseDown(button, shift, ScaleFromScreen(x - r.left), ScaleFromScreen(y - r.top));
         return !subclassed_;
     }

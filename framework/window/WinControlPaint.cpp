@@ -62,7 +62,7 @@ RECT WindowlessArea(const TWinControl& parent, const RECT& update)
     for (TControl* child : parent.Controls()) {
         if (!AsWindowless(child))
             continue;
-        RECT r = ScaledRect(*child);
+        RECT r = child->BoundsOnScreen();
         UnionRect(&area, &area, &r);
     }
     IntersectRect(&area, &area, &update);
@@ -77,7 +77,7 @@ TControl* TWinControl::GraphicChildAt(int x, int y) const
         TGraphicControl* child = AsWindowless(*it);
         if (!child)
             continue;
-        RECT r = ScaledRect(*child);
+        RECT r = child->BoundsOnScreen();
         if (PtInRect(&r, point))
             return child;
     }
@@ -129,7 +129,7 @@ void TWinControl::PaintGraphicChildren(HDC dc)
         TGraphicControl* child = AsWindowless(control);
         if (!child)
             continue;
-        RECT r = ScaledRect(*child);
+        RECT r = child->BoundsOnScreen();
         SavedDc saved(dc);
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         OffsetViewportOrgEx(dc, r.left, r.top, nullptr);
