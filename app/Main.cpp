@@ -2,6 +2,8 @@
 #include "app/MainForm.h"
 #include "app/SixpointeModule.h"
 #include "controls/AlignEditModule.h"
+#include "help/hh.h"
+#include "help/hh_funcs.h"
 #include "framework/core/Application.h"
 #include "framework/loading/Framework.h"
 #include "framework/core/Text.h"
@@ -20,6 +22,8 @@ struct Module {
 constexpr Module kModules[] = {
     {fw::InitializeFramework, fw::FinalizeFramework},
     {AlignEdit::Initialize, AlignEdit::Finalize},
+    {hh::Initialize, hh::Finalize},
+    {hh_funcs::Initialize, hh_funcs::Finalize},
     {Sixpointe::Initialize, Sixpointe::Finalize},
 };
 

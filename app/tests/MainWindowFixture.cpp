@@ -5,8 +5,12 @@
 #include "controls/AlignEdit.h"
 #include "controls/AlignEditModule.h"
 #include "framework/core/Application.h"
+#include "framework/widgets/MainMenu.h"
 #include "framework/widgets/Shape.h"
+#include "framework/widgets/ToolBar.h"
 #include "framework/window/WinControl.h"
+
+#include <commctrl.h>
 
 namespace {
 // The program's own modules, initialised once for the whole test program.
@@ -63,3 +67,24 @@ void MainWindowTest::PressDot(int firstShape, int dot, UINT button)
 }
 
 HWND MainWindowTest::EditWindow() const { return form->alEdit1->Handle(); }
+
+void MainWindowTest::ChooseMenuLater(const char* itemName)
+{
+    auto* item = dynamic_cast<fw::TMenuItem*>(form->FindComponent(itemName));
+    ASSERT_NE(item, nullptr) << itemName;
+    PostMessageW(form->Handle(), WM_COMMAND, WPARAM(item->Command()), 0);
+}
+
+void MainWindowTest::ChooseMenu(const char* itemName)
+{
+    ChooseMenuLater(itemName);
+    guitest::Pump();
+}
+
+void MainWindowTest::ClickToolButton(int index)
+{
+    RECT r;
+    HWND toolbar = form->ToolBar1->Handle();
+    SendMessageW(toolbar, TB_GETITEMRECT, WPARAM(index), LPARAM(&r));
+    guitest::Click(toolbar, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}

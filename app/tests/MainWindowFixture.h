@@ -23,6 +23,11 @@ protected:
     // A real mouse press on dot n of the cell that starts at firstShape.
     void PressDot(int firstShape, int dot, UINT button = WM_LBUTTONDOWN);
     HWND EditWindow() const;
+    // The menu command arrives as the menu sends it, on the next message.
+    void ChooseMenuLater(const char* itemName);
+    void ChooseMenu(const char* itemName);
+    // A real mouse click on the tool button at `index` of the tool bar.
+    void ClickToolButton(int index);
 
     TForm1* form = nullptr;
 };
