@@ -1,7 +1,11 @@
-// The help command when the help library could not be loaded.
+// The help command when the help library could not be loaded, and the help
+// windows closed with the main window.
 #include "MainWindowFixture.h"
 
+#include "help/Files.h"
+#include "help/HelpWindow.h"
 #include "help/hh.h"
+#include "help/rules/Paths.h"
 
 namespace {
 constexpr int kAideButton = 5;
@@ -14,6 +18,12 @@ protected:
         MainWindowTest::SetUp();
         guitest::ResetBeepCount();
     }
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        hh::UnloadHelpLibrary();
+    }
+    static HWND HelpWindow() { return FindWindowW(L"HH Parent", nullptr); }
 };
 } // namespace
 
@@ -24,5 +34,21 @@ TEST_F(HelpCommandTest, WithoutTheLibraryBothRoutesBeepAndNothingOpens)
     EXPECT_EQ(guitest::BeepCount(), 1);
     ChooseMenu("Rubriquesdelaide1");
     EXPECT_EQ(guitest::BeepCount(), 2);
-    EXPECT_EQ(FindWindowW(L"HH Parent", nullptr), nullptr);
+    EXPECT_EQ(HelpWindow(), nullptr);
+}
+
+TEST_F(HelpCommandTest, TheMainWindowClosesTheHelpWindowsAsItGoes)
+{
+    hh::LoadHelpLibrary();
+    ASSERT_NE(hh::HtmlHelpDefault, nullptr);
+    // The program's help file, built beside the program one folder up.
+    std::wstring tests = hh_funcs::DirectoryPart(hh_funcs::ProgramFilePath());
+    ASSERT_TRUE(hh::DisplayHelpFile(hh_funcs::DirectoryPart(tests) + L"\\Sixpointe.chm"));
+    guitest::Pump();
+    ASSERT_NE(HelpWindow(), nullptr);
+    fw::TComponent::Free(form);
+    form = nullptr;
+    guitest::Pump();
+    EXPECT_EQ(HelpWindow(), nullptr);
+    EXPECT_EQ(guitest::BeepCount(), 0);
 }
