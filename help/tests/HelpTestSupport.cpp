@@ -12,8 +12,12 @@ constexpr wchar_t kControlKey[] = L"CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11
 
 std::wstring UniqueName(const std::wstring& stem)
 {
+    // A process id comes back; a folder left by a test that was stopped must not be in the way.
     static int counter = 0;
-    return stem + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return stem + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(now.QuadPart) + L"-" + std::to_wstring(++counter);
 }
 } // namespace
 
