@@ -35,6 +35,8 @@ std::wstring EnvironmentWithTemp(const std::wstring& temp)
 class SurveyTest : public testing::Test {
 protected:
     // Starts the program copied into `dir` with the parameters and waits for its end.
+    // It works in this process's folder: a folder that is some process's current
+    // one cannot be removed until Wine has let go of it.
     void Run(const std::wstring& dir, const std::wstring& parameters = L"")
     {
         std::wstring exe = dir + L"\\Sixpointe.exe";
@@ -46,7 +48,7 @@ protected:
         PROCESS_INFORMATION process{};
         ASSERT_TRUE(CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE,
                                    CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, environment.data(),
-                                   dir.c_str(), &startup, &process))
+                                   nullptr, &startup, &process))
             << "cannot start " << fw::FromWide(exe);
         ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
         DWORD code = 1;
