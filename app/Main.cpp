@@ -22,8 +22,11 @@ struct Module {
 constexpr Module kModules[] = {
     {fw::InitializeFramework, fw::FinalizeFramework},
     {AlignEdit::Initialize, AlignEdit::Finalize},
+#ifndef SIXPOINTE_WITHOUT_HELP
+    // The start-up benchmark builds the program once more without these, to weigh them.
     {hh::Initialize, hh::Finalize},
     {hh_funcs::Initialize, hh_funcs::Finalize},
+#endif
     {Sixpointe::Initialize, Sixpointe::Finalize},
 };
 
