@@ -1,7 +1,11 @@
 """The help as a person opens it: the tool button "Aide" pressed with the mouse, the
 menu item "Rubriques de l'aide" chosen by keys; each opens the HTML Help window, and
-none is left once the program has ended, by "Quitter" or by the close box.
+none is left once the program has ended, by "Quitter" or by the close box. Started
+with "/debug", the program writes its report on the help environment beside itself;
+started without, it removes it.
 """
+
+import os
 
 import e2e
 from sixpointe_window import MainWindow
@@ -30,7 +34,29 @@ def bring_to_front(window):
     window.click_at(x, y)
 
 
+def report_lines(path):
+    with open(path, encoding="cp1252", newline="") as report:
+        return report.read().split("\r\n")[:-1]
+
+
+def check_debug_report(args):
+    report = os.path.join(os.path.dirname(os.path.abspath(args.program)), "HHDebug.txt")
+    with MainWindow(args, ["/debug"]) as window:
+        window.wait(page="Apprentissage")
+        e2e.wait_until(lambda: os.path.exists(report) and len(report_lines(report)) == 22, 10,
+                       "the 22 lines of HHDebug.txt")
+        lines = report_lines(report)
+        e2e.check(lines[9] == "Cmdline Param(s) =  \t/debug", f"parameters line: {lines[9]!r}")
+        e2e.check(lines[14] == "_hhInstalled =      \tYES", f"help control line: {lines[14]!r}")
+        e2e.check(window.close() == 0, "the program ended with a failure")
+    with MainWindow(args) as window:
+        window.wait(page="Apprentissage")
+        e2e.wait_until(lambda: not os.path.exists(report), 10, "the old report to go")
+        e2e.check(window.close() == 0, "the program ended with a failure")
+
+
 def main(args):
+    check_debug_report(args)
     with MainWindow(args) as window:
         window.wait(page="Apprentissage")
         e2e.check(not help_windows(window), "a help window before any was asked for")
