@@ -39,10 +39,14 @@ protected:
     // one cannot be removed until Wine has let go of it.
     void Run(const std::wstring& dir, const std::wstring& parameters = L"")
     {
+        RunWithTemp(dir, parameters, temp.Path());
+    }
+    void RunWithTemp(const std::wstring& dir, const std::wstring& parameters, const std::wstring& tempDir)
+    {
         std::wstring exe = dir + L"\\Sixpointe.exe";
         CopyFileW((BuildDir() + L"\\survey_probe.exe").c_str(), exe.c_str(), FALSE);
         std::wstring line = L"\"" + exe + L"\"" + (parameters.empty() ? L"" : L" " + parameters);
-        std::wstring environment = EnvironmentWithTemp(temp.Path());
+        std::wstring environment = EnvironmentWithTemp(tempDir);
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
@@ -214,4 +218,28 @@ TEST_F(SurveyTest, LongAndNonAnsiFolderNamesAreKeptWhole)
     while (FindNextFileW(search, &found));
     FindClose(search);
     EXPECT_EQ(entries, 2);
+}
+
+// Both cases write at the root of drive C: of the test prefix, so they run in one test.
+TEST_F(SurveyTest, TheRootOfADriveAsProgramFolderAndAsLastResort)
+{
+    ASSERT_FALSE(Exists(L"C:\\HHDebug.txt")) << "the root holds no report of its own";
+    Run(L"C:", L"/debug");
+    std::vector<std::string> lines = ReportLines(L"C:");
+    DeleteFileW(L"C:\\HHDebug.txt");
+    DeleteFileW(L"C:\\Sixpointe.exe");
+    ASSERT_EQ(lines.size(), 22u);
+    EXPECT_EQ(Value(lines[0]), "C:\\HHDebug.txt");
+    EXPECT_EQ(Value(lines[8]), "C:\\Sixpointe.exe");
+    EXPECT_EQ(Value(lines[10]), "C:");
+    EXPECT_EQ(Value(lines[12]), "C:");
+
+    // No writable program folder and no temporary folder: the report goes to "c:".
+    ASSERT_TRUE(CreateDirectoryW((program / L"$_Temp_$.$$$").c_str(), nullptr));
+    RunWithTemp(program.Path(), L"/debug", temp / L"missing");
+    lines = ReportLines(L"C:");
+    DeleteFileW(L"C:\\HHDebug.txt");
+    ASSERT_EQ(lines.size(), 22u);
+    EXPECT_EQ(Value(lines[0]), "c:\\HHDebug.txt");
+    EXPECT_FALSE(Exists(temp / L"missing")) << "no temporary folder is made";
 }
