@@ -8,22 +8,21 @@ namespace hh {
 
 namespace {
 
-// The path in the ANSI code page, when every character of it survives there.
+// The path in the ANSI code page, when every character of it survives there
+// (no '?' and no look-alike in place of a letter).
 std::optional<std::string> ExactAnsi(const std::wstring& path)
 {
+    // UTF-8 holds every character, and refuses the "lossy" question.
+    bool utf8 = GetACP() == CP_UTF8;
+    DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL lossy = FALSE;
-    int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.c_str(), -1, nullptr, 0,
-                                   nullptr, &lossy);
+    BOOL* asked = utf8 ? nullptr : &lossy;
+    int size = WideCharToMultiByte(CP_ACP, flags, path.c_str(), -1, nullptr, 0, nullptr, asked);
     if (size <= 0 || lossy)
         return std::nullopt;
     std::string ansi(size, '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.c_str(), -1, ansi.data(), size, nullptr,
-                        &lossy);
+    WideCharToMultiByte(CP_ACP, flags, path.c_str(), -1, ansi.data(), size, nullptr, asked);
     ansi.resize(size - 1);
-    std::wstring back(path.size() + 1, L'\0');
-    int length = MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, back.data(), int(back.size()));
-    if (lossy || length <= 0 || back.compare(0, length - 1, path) != 0 || size_t(length - 1) != path.size())
-        return std::nullopt;
     return ansi;
 }
 

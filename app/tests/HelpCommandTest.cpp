@@ -52,3 +52,25 @@ TEST_F(HelpCommandTest, TheMainWindowClosesTheHelpWindowsAsItGoes)
     EXPECT_EQ(HelpWindow(), nullptr);
     EXPECT_EQ(guitest::BeepCount(), 0);
 }
+
+TEST_F(HelpCommandTest, AHelpFileInAFolderTheAnsiCodePageCannotSpellOpens)
+{
+    hh::LoadHelpLibrary();
+    ASSERT_NE(hh::HtmlHelpW, nullptr);
+    std::wstring tests = hh_funcs::DirectoryPart(hh_funcs::ProgramFilePath());
+    std::wstring folder = hh_funcs::TempDirectory() + L"\\Aide \u03A9 \u0101 " +
+                          std::to_wstring(GetCurrentProcessId());
+    std::wstring file = folder + L"\\Sixpointe.chm";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW((hh_funcs::DirectoryPart(tests) + L"\\Sixpointe.chm").c_str(), file.c_str(), FALSE));
+    ASSERT_TRUE(hh::DisplayHelpFile(file));
+    guitest::Pump();
+    HWND help = HelpWindow();
+    std::wstring title = help ? guitest::WindowText(help) : L"";
+    hh::CloseAllHelpWindows();
+    guitest::Pump();
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(folder.c_str());
+    // The window bears the title written in the help file: the file was found.
+    EXPECT_EQ(title, L"Aide de Sixpointe");
+}
