@@ -2,6 +2,7 @@
 
 #include "controls/AlignEdit.h"
 #include "framework/core/Application.h"
+#include "framework/core/Beep.h"
 #include "framework/core/Dpi.h"
 #include "framework/widgets/ControlBar.h"
 #include "framework/widgets/StatusBar.h"
@@ -15,6 +16,9 @@
 #include "framework/widgets/PageControl.h"
 #include "framework/widgets/TabSheet.h"
 #include "framework/widgets/Shape.h"
+#include "help/Files.h"
+#include "help/HelpWindow.h"
+#include "help/rules/Paths.h"
 
 #include "LayoutTree.h"
 
@@ -97,13 +101,19 @@ void TForm1::FormCreate(TComponent*)
 
 void TForm1::FormClose(TComponent*, TCloseAction& action) { action = caFree; }
 
-void TForm1::FormDestroy(TComponent*) {}
+// The help library is still loaded here: its module is finalised after the forms.
+void TForm1::FormDestroy(TComponent*) { hh::CloseAllHelpWindows(); }
 
 void TForm1::tlbtnSheet1Click(TComponent*) { PageControl1->SetActivePageIndex(0); }
 
 void TForm1::tlbtnSheet2Click(TComponent*) { PageControl1->SetActivePageIndex(1); }
 
-void TForm1::tlbtnAideClick(TComponent*) {}
+void TForm1::tlbtnAideClick(TComponent*)
+{
+    // Without the help library there is nothing to open it with.
+    if (!hh::DisplayHelpFile(hh_funcs::HelpFileBeside(hh_funcs::ProgramFilePath())))
+        fw::Beep();
+}
 
 void TForm1::Aproposde1Click(TComponent*) {}
 

@@ -3,7 +3,9 @@
 // and its noise. Prints medians and the two ratios; the exit status says whether
 // both ratios are within the target.
 //
-// Usage: StartupBench.exe PROGRAM.exe BAREWINDOW.exe [ROUNDS]
+// Usage: StartupBench.exe PROGRAM.exe BAREWINDOW.exe [ROUNDS [OTHER.exe]]
+// OTHER, when given, is started in the same rounds: another build of the program,
+// to weigh what differs between the two by their ratios to the same bare window.
 #include <windows.h>
 #include <psapi.h>
 
@@ -180,6 +182,28 @@ template <typename Field> double MedianOf(const Program& program, Field field)
     return Median(values);
 }
 
+double MinimumShown(const Program& program)
+{
+    double least = program.samples.front().shownMs;
+    for (const Sample& sample : program.samples)
+        least = std::min(least, sample.shownMs);
+    return least;
+}
+
+// Start-up of `other` against `tested`, both as ratios to the bare window.
+void ReportOther(const Program& tested, const Program& other, const Program& bare)
+{
+    std::printf("\nstart-up ratio to %s        median     minimum\n", bare.name.c_str());
+    for (const Program* program : {&tested, &other})
+        std::printf("%-28s %10.3f %11.3f\n", program->name.c_str(),
+                    MedianOf(*program, &Sample::shownMs) / MedianOf(bare, &Sample::shownMs),
+                    MinimumShown(*program) / MinimumShown(bare));
+    std::printf("%-28s %10.3f %11.3f\n", "difference",
+                (MedianOf(tested, &Sample::shownMs) - MedianOf(other, &Sample::shownMs)) /
+                    MedianOf(bare, &Sample::shownMs),
+                (MinimumShown(tested) - MinimumShown(other)) / MinimumShown(bare));
+}
+
 void PrintRow(const char* name, double shown, double workingSet, double pagefile,
               const char* format)
 {
@@ -205,6 +229,8 @@ bool Report(const Program& tested, const Program& bare)
                 "peak pagefile KiB");
     for (int i = 0; i < 2; ++i)
         PrintRow(programs[i]->name.c_str(), shown[i], workingSet[i], pagefile[i], "%22.1f");
+    std::printf("%-16s%22.1f%22.1f (minima of start-up, ms)\n", "", MinimumShown(tested),
+                MinimumShown(bare));
     double shownRatio = shown[0] / shown[1];
     double memoryRatio = workingSet[0] / workingSet[1];
     PrintRow("ratio", shownRatio, memoryRatio, pagefile[0] / pagefile[1], "%22.3f");
@@ -237,18 +263,26 @@ int wmain(int argc, wchar_t** argv)
     Program tested{argv[1], FileName(argv[1]), {}};
     Program bare{argv[2], FileName(argv[2]), {}};
     int rounds = argc > 3 ? std::max(1, _wtoi(argv[3])) : 15;
+    bool withOther = argc > 4;
+    Program other{withOther ? argv[4] : L"", withOther ? FileName(argv[4]) : "", {}};
 
     // One unrecorded start each, so that the first recorded one finds the same
     // file cache as the others.
     Sample warmUp{};
-    if (!Measure(tested, warmUp) || !Measure(bare, warmUp))
+    if (!Measure(tested, warmUp) || !Measure(bare, warmUp) || (withOther && !Measure(other, warmUp)))
         return 2;
-    // Alternate which goes first, so that a drift in the session weighs on both.
+    // Rotate which goes first, so that a drift in the session weighs on all.
+    std::vector<Program*> order{&tested, &bare};
+    if (withOther)
+        order.push_back(&other);
     for (int round = 1; round <= rounds; ++round) {
-        Program& first = round % 2 ? tested : bare;
-        Program& second = round % 2 ? bare : tested;
-        if (!MeasureRound(first, round) || !MeasureRound(second, round))
-            return 2;
+        for (Program* program : order)
+            if (!MeasureRound(*program, round))
+                return 2;
+        std::rotate(order.begin(), order.begin() + 1, order.end());
     }
-    return Report(tested, bare) ? 0 : 1;
+    bool met = Report(tested, bare);
+    if (withOther)
+        ReportOther(tested, other, bare);
+    return met ? 0 : 1;
 }

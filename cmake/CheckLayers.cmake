@@ -1,20 +1,22 @@
 # Fails when a source file includes a header of a higher layer than its own.
 # Layers, lowest first: the portable parts, then the framework's folders, then
-# the program's own code. Run as `cmake -DSOURCE_DIR=... -P CheckLayers.cmake`.
+# the program's own code. A file belongs to the longest layer folder that holds it. Run as `cmake -DSOURCE_DIR=... -P CheckLayers.cmake`.
 set(layers
-  "braille" "framework/layout" "framework/core" "framework/graphics" "framework/window"
+  "braille" "framework/layout" "help/rules" "framework/core" "framework/graphics" "framework/window"
   "framework/widgets" "framework/loading" "controls" "help" "app")
 # The portable layers must not see Win32 either.
-set(portable "braille" "framework/layout")
+set(portable "braille" "framework/layout" "help/rules")
 
 function(layer_of path out)
   set(found -1)
+  set(longest 0)
   set(index 0)
   foreach(layer IN LISTS layers)
     string(LENGTH "${layer}/" length)
     string(SUBSTRING "${path}" 0 ${length} head)
-    if(head STREQUAL "${layer}/")
+    if(head STREQUAL "${layer}/" AND length GREATER longest)
       set(found ${index})
+      set(longest ${length})
     endif()
     math(EXPR index "${index} + 1")
   endforeach()

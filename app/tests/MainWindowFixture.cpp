@@ -5,8 +5,12 @@
 #include "controls/AlignEdit.h"
 #include "controls/AlignEditModule.h"
 #include "framework/core/Application.h"
+#include "framework/widgets/MainMenu.h"
 #include "framework/widgets/Shape.h"
+#include "framework/widgets/ToolBar.h"
 #include "framework/window/WinControl.h"
+
+#include <commctrl.h>
 
 namespace {
 // The program's own modules, initialised once for the whole test program.
@@ -69,4 +73,25 @@ bool MainWindowTest::NativeMenuItemGrayed(const fw::TMenuItem& item) const
     UINT state = GetMenuState(GetMenu(form->Handle()), UINT(item.Command()), MF_BYCOMMAND);
     EXPECT_NE(state, UINT(-1)) << "no such item in the menu bar";
     return (state & MF_GRAYED) != 0;
+}
+
+void MainWindowTest::ChooseMenuLater(const char* itemName)
+{
+    auto* item = dynamic_cast<fw::TMenuItem*>(form->FindComponent(itemName));
+    ASSERT_NE(item, nullptr) << itemName;
+    PostMessageW(form->Handle(), WM_COMMAND, WPARAM(item->Command()), 0);
+}
+
+void MainWindowTest::ChooseMenu(const char* itemName)
+{
+    ChooseMenuLater(itemName);
+    guitest::Pump();
+}
+
+void MainWindowTest::ClickToolButton(int index)
+{
+    RECT r;
+    HWND toolbar = form->ToolBar1->Handle();
+    SendMessageW(toolbar, TB_GETITEMRECT, WPARAM(index), LPARAM(&r));
+    guitest::Click(toolbar, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }

@@ -26,6 +26,11 @@ protected:
     HWND EditWindow() const;
     // The greyed state of a menu item as the native menu shows it.
     bool NativeMenuItemGrayed(const fw::TMenuItem& item) const;
+    // The menu command arrives as the menu sends it, on the next message.
+    void ChooseMenuLater(const char* itemName);
+    void ChooseMenu(const char* itemName);
+    // A real mouse click on the tool button at `index` of the tool bar.
+    void ClickToolButton(int index);
 
     TForm1* form = nullptr;
 };

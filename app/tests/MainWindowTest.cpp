@@ -31,25 +31,6 @@ SIZE WindowSize(HWND window)
 class MainWindowFrameTest : public MainWindowTest {
 protected:
     HWND Form() const { return form->Handle(); }
-    // The menu command arrives as the menu sends it, on the next message.
-    void ChooseMenuLater(const char* itemName)
-    {
-        auto* item = dynamic_cast<fw::TMenuItem*>(form->FindComponent(itemName));
-        ASSERT_NE(item, nullptr) << itemName;
-        PostMessageW(Form(), WM_COMMAND, WPARAM(item->Command()), 0);
-    }
-    void ChooseMenu(const char* itemName)
-    {
-        ChooseMenuLater(itemName);
-        guitest::Pump();
-    }
-    void ClickToolButton(int index)
-    {
-        RECT r;
-        HWND toolbar = form->ToolBar1->Handle();
-        SendMessageW(toolbar, TB_GETITEMRECT, WPARAM(index), LPARAM(&r));
-        guitest::Click(toolbar, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    }
     void ClickTab(int index)
     {
         RECT r;

@@ -84,6 +84,8 @@ void TApplication::Run()
             idleOnce = true;
             if (mainForm_)
                 mainForm_->CreateWaitingWindows();
+            if (OnFirstIdle)
+                OnFirstIdle();
         }
         BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got <= 0)

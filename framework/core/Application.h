@@ -68,6 +68,9 @@ public:
     void ShowException(const std::string& message);
     // When set, replaces the message box of ShowException.
     std::function<void(const std::string& message)> OnException;
+    // Runs once, the first time the queue is empty after the main form has been
+    // shown and painted: work that the user need not wait for.
+    std::function<void()> OnFirstIdle;
 
 private:
     // Made on first need, so Release works before Initialize too.

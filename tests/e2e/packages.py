@@ -4,15 +4,17 @@ Shared by installer.py and portable_zip.py: where the packages are, what a
 program folder must hold, and snapshots of the prefix to compare before and after.
 """
 
+import argparse
 import os
 import subprocess
 import e2e
-from sixpointe_window import CAPTION
+from sixpointe_window import MainWindow
 
 PROGRAM = "Sixpointe.exe"
 HELP = "Sixpointe.chm"
 # What a user gets in the program's folder, whichever package brought it.
-PROGRAM_FILES = {PROGRAM}
+PROGRAM_FILES = {PROGRAM, HELP}
+HELP_TITLE = "Aide de Sixpointe"
 
 
 def package_path(args, suffix):
@@ -97,8 +99,13 @@ def wait_for(condition, what, timeout=60):
 
 
 def check_program_starts(exe, probe_path):
-    """The program shows its main window, with its pages, from where it was put."""
-    with e2e.Program(exe, CAPTION, probe_path) as program:
-        e2e.check(program.window("top").visible, "the main window is not visible")
-        tabs = [w for w in program.windows() if w.cls == "SysTabControl32"]
-        e2e.check(len(tabs) == 1 and tabs[0].visible, "the main window shows no pages")
+    """The program shows its main window from where it was put, and its help
+    opens: the help window exists only when the help file was found beside it."""
+    args = argparse.Namespace(program=exe, winprobe=probe_path, extra=[])
+    with MainWindow(args) as window:
+        window.wait(page="Apprentissage")
+        window.key("alt+a", "r")  # Aide > Rubriques de l'aide
+        e2e.wait_until(lambda: [w for w in window.probe.top_level()
+                                if w.cls == "HH Parent" and w.text == HELP_TITLE], 15,
+                       f"the help window {HELP_TITLE!r}")
+        e2e.check(window.close() == 0, "the program ended with a failure")

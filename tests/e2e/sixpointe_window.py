@@ -147,8 +147,8 @@ class MainWindow(e2e.Program):
     """The running program. Its window has a fixed size and stays put, so the places
     of its controls are read once (`layout`) and their contents on every look."""
 
-    def __init__(self, args):
-        super().__init__(args.program, CAPTION, args.winprobe)
+    def __init__(self, args, parameters=()):
+        super().__init__(args.program, CAPTION, args.winprobe, parameters)
         self._layout = None
 
     @property

@@ -1,0 +1,81 @@
+"""The help as a person opens it: the tool button "Aide" pressed with the mouse, the
+menu item "Rubriques de l'aide" chosen by keys; each opens the HTML Help window, and
+none is left once the program has ended, by "Quitter" or by the close box. Started
+with "/debug", the program writes its report on the help environment beside itself;
+started without, it removes it.
+"""
+
+import os
+
+import e2e
+from sixpointe_window import MainWindow
+
+HELP_CLASS = "HH Parent"
+
+
+def help_windows(window):
+    return [w for w in window.probe.top_level() if w.cls == HELP_CLASS]
+
+
+def wait_help(window, present):
+    e2e.wait_until(lambda: bool(help_windows(window)) == present, 15,
+                   "a help window" if present else "no help window")
+
+
+def bring_to_front(window):
+    """Clicks the part of the main window that the help window leaves uncovered (its
+    status bar, bottom left), as a person would to get back to it."""
+    frame = window.window("top").rect
+    x, y = frame.left + 8, frame.bottom - 8
+    for help_window in help_windows(window):
+        r = help_window.rect
+        e2e.check(not (r.left <= x < r.right and r.top <= y < r.bottom),
+                  "the help window covers the whole main window")
+    window.click_at(x, y)
+
+
+def report_lines(path):
+    with open(path, encoding="cp1252", newline="") as report:
+        return report.read().split("\r\n")[:-1]
+
+
+def check_debug_report(args):
+    report = os.path.join(os.path.dirname(os.path.abspath(args.program)), "HHDebug.txt")
+    with MainWindow(args, ["/debug"]) as window:
+        window.wait(page="Apprentissage")
+        e2e.wait_until(lambda: os.path.exists(report) and len(report_lines(report)) == 22, 10,
+                       "the 22 lines of HHDebug.txt")
+        lines = report_lines(report)
+        e2e.check(lines[9] == "Cmdline Param(s) =  \t/debug", f"parameters line: {lines[9]!r}")
+        e2e.check(lines[14] == "_hhInstalled =      \tYES", f"help control line: {lines[14]!r}")
+        e2e.check(window.close() == 0, "the program ended with a failure")
+    with MainWindow(args) as window:
+        window.wait(page="Apprentissage")
+        e2e.wait_until(lambda: not os.path.exists(report), 10, "the old report to go")
+        e2e.check(window.close() == 0, "the program ended with a failure")
+
+
+def main(args):
+    check_debug_report(args)
+    with MainWindow(args) as window:
+        window.wait(page="Apprentissage")
+        e2e.check(not help_windows(window), "a help window before any was asked for")
+        window.click_tool_button("Aide")
+        wait_help(window, True)
+        print(f"tool button: {help_windows(window)[0].text!r}")
+        bring_to_front(window)
+        window.click_tool_button("Quitter")
+        e2e.check(window.wait_end() == 0, "the program ended with a failure")
+        wait_help(window, False)
+
+    with MainWindow(args) as window:
+        window.wait(page="Apprentissage")
+        window.key("alt+a", "r")  # Aide > Rubriques de l'aide
+        wait_help(window, True)
+        print(f"menu by keys: {help_windows(window)[0].text!r}")
+        e2e.check(window.close() == 0, "the program ended with a failure")
+        wait_help(window, False)
+
+
+if __name__ == "__main__":
+    e2e.run(main)
