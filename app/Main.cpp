@@ -2,6 +2,7 @@
 #include "app/MainForm.h"
 #include "app/SixpointeModule.h"
 #include "controls/AlignEditModule.h"
+#include "controls/LinesModule.h"
 #include "framework/core/Application.h"
 #include "framework/loading/Framework.h"
 #include "framework/core/Text.h"
@@ -20,6 +21,7 @@ struct Module {
 constexpr Module kModules[] = {
     {fw::InitializeFramework, fw::FinalizeFramework},
     {AlignEdit::Initialize, AlignEdit::Finalize},
+    {Lines::Initialize, Lines::Finalize},
     {Sixpointe::Initialize, Sixpointe::Finalize},
 };
 
