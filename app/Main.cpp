@@ -1,6 +1,7 @@
 // Start-up and shut-down of Sixpointe.
 #include "app/MainForm.h"
 #include "app/SixpointeModule.h"
+#include "controls/AboutModule.h"
 #include "controls/AlignEditModule.h"
 #include "controls/LinesModule.h"
 #include "framework/core/Application.h"
@@ -22,6 +23,7 @@ constexpr Module kModules[] = {
     {fw::InitializeFramework, fw::FinalizeFramework},
     {AlignEdit::Initialize, AlignEdit::Finalize},
     {Lines::Initialize, Lines::Finalize},
+    {About::Initialize, About::Finalize},
     {Sixpointe::Initialize, Sixpointe::Finalize},
 };
 
