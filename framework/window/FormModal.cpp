@@ -31,6 +31,18 @@ private:
     }
     std::vector<HWND> windows_;
 };
+
+// Marks the form modal for the time of the showing, however it ends.
+class ModalScope {
+public:
+    explicit ModalScope(bool& modal) : modal_(modal) { modal_ = true; }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+    ~ModalScope() { modal_ = false; }
+
+private:
+    bool& modal_;
+};
 } // namespace
 
 TModalResult TForm::ShowModal()
@@ -38,14 +50,13 @@ TModalResult TForm::ShowModal()
     modalResult_ = mrNone;
     TApplication* application = Application();
     {
+        // The others are enabled before the form goes, so that Windows hands
+        // the activation back to the window under it.
         DisabledWindows others;
-        modal_ = true;
+        ModalScope modal(modal_);
         Show();
         while (modalResult_ == mrNone && application->HandleMessage()) {
         }
-        modal_ = false;
-        // The others are enabled before the form goes, so that Windows hands
-        // the activation back to the window under it.
     }
     Hide();
     if (modalResult_ == mrNone)
