@@ -23,8 +23,7 @@
 
 namespace {
 
-double NowMs()
-{
+double NowMs() {
     static LARGE_INTEGER frequency = [] {
         LARGE_INTEGER f;
         QueryPerformanceFrequency(&f);
@@ -39,8 +38,7 @@ double start = 0;
 double lastDone = 0;
 bool closed = false;
 
-TFAbout* OpenDialog()
-{
+TFAbout* OpenDialog() {
     fw::TApplication* application = fw::Application();
     for (int i = 0; i < application->ComponentCount(); ++i)
         if (auto* dialog = dynamic_cast<TFAbout*>(application->Component(i)))
@@ -51,8 +49,7 @@ TFAbout* OpenDialog()
 // The timer comes once nothing is left to paint, and late enough that
 // nothing else is still on its way.
 constexpr UINT kCloseAfterMs = 50;
-void CALLBACK DialogIdle(HWND, UINT, UINT_PTR id, DWORD)
-{
+void CALLBACK DialogIdle(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     if (TFAbout* dialog = OpenDialog()) {
         closed = true;
@@ -66,8 +63,7 @@ void CALLBACK DialogIdle(HWND, UINT, UINT_PTR id, DWORD)
 // when the last piece of work, the last paint, ended.
 constexpr UINT kMarker = WM_APP + 77;
 
-LRESULT CALLBACK MessageTaken(int code, WPARAM removed, LPARAM lParam)
-{
+LRESULT CALLBACK MessageTaken(int code, WPARAM removed, LPARAM lParam) {
     const MSG& message = *reinterpret_cast<MSG*>(lParam);
     if (code == HC_ACTION && removed == PM_REMOVE && start > 0) {
         if (message.message == kMarker && message.hwnd == nullptr)
@@ -78,8 +74,7 @@ LRESULT CALLBACK MessageTaken(int code, WPARAM removed, LPARAM lParam)
     return CallNextHookEx(nullptr, code, removed, lParam);
 }
 
-void Pump()
-{
+void Pump() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&message);
@@ -87,8 +82,7 @@ void Pump()
     }
 }
 
-double OneOpening(TForm1& form)
-{
+double OneOpening(TForm1& form) {
     closed = false;
     lastDone = 0;
     SetTimer(nullptr, 0, kCloseAfterMs, DialogIdle);
@@ -104,8 +98,7 @@ double OneOpening(TForm1& form)
 
 } // namespace
 
-int wmain(int argc, wchar_t** argv)
-{
+int wmain(int argc, wchar_t** argv) {
     int openings = argc > 1 ? std::max(1, _wtoi(argv[1])) : 50;
     fw::InitializeFramework();
     AlignEdit::Initialize();

@@ -18,8 +18,7 @@ struct FreeComponent {
 
 TAboutBox::TAboutBox(TComponent* owner) : TComponent(owner), copyright_(kMakerCopyright) {}
 
-void TAboutBox::Execute()
-{
+void TAboutBox::Execute() {
     std::unique_ptr<TFAbout, FreeComponent> dialog;
     try {
         dialog.reset(new TFAbout(Application()));

@@ -16,16 +16,16 @@ namespace {
 constexpr std::string_view kLayout = "About.layout";
 }
 
-TFAbout::TFAbout(TComponent* owner) : TForm(owner) { InitializeForm(*this, kLayout); }
+TFAbout::TFAbout(TComponent* owner) : TForm(owner) {
+    InitializeForm(*this, kLayout);
+}
 
-void TFAbout::DefineHandlers(HandlerTable& handlers)
-{
+void TFAbout::DefineHandlers(HandlerTable& handlers) {
     handlers.Add("FormCreate", this, &TFAbout::FormCreate);
     handlers.Add("Button1Click", this, &TFAbout::Button1Click);
 }
 
-void TFAbout::BindComponents()
-{
+void TFAbout::BindComponents() {
     Button1 = &LayoutComponent<TButton>(*this, kLayout, "Button1");
     Image1 = &LayoutComponent<TImage>(*this, kLayout, "Image1");
     lblPhysMem = &LayoutComponent<TLabel>(*this, kLayout, "lblPhysMem");
@@ -38,8 +38,7 @@ void TFAbout::BindComponents()
     FImage = &LayoutComponent<TImage>(*this, kLayout, "FImage");
 }
 
-void TFAbout::FormCreate(TComponent*)
-{
+void TFAbout::FormCreate(TComponent*) {
     FImage->SetIcon(Application()->Icon());
     Beep();
     MemoryStatus status = ReadMemoryStatus();
@@ -47,4 +46,6 @@ void TFAbout::FormCreate(TComponent*)
     lblPhysRes->SetCaption(FreeMemoryLine(status.memoryLoad));
 }
 
-void TFAbout::Button1Click(TComponent*) { Close(); }
+void TFAbout::Button1Click(TComponent*) {
+    Close();
+}

@@ -8,8 +8,7 @@ using namespace fw;
 
 namespace About {
 
-void Initialize()
-{
+void Initialize() {
     ClassRegistry& registry = ClassRegistry::Instance();
     Props<TAboutBox> box(registry.Register<TAboutBox>("TAboutBox", ""));
     box.String("ProductName", &TAboutBox::SetProductName);
@@ -18,8 +17,7 @@ void Initialize()
     registry.RegisterForm<TFAbout>("TFAbout", "TForm");
 }
 
-void Finalize()
-{
+void Finalize() {
     ClassRegistry& registry = ClassRegistry::Instance();
     registry.Unregister("TFAbout");
     registry.Unregister("TAboutBox");

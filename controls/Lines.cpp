@@ -13,23 +13,20 @@ constexpr int kDefaultSide = 65;
 constexpr int kStripFactor = 10;
 } // namespace
 
-TLine::TLine(TComponent* owner) : TGraphicControl(owner)
-{
+TLine::TLine(TComponent* owner) : TGraphicControl(owner) {
     pen_.OnChange = [this] { StyleChanged(); };
     brush_.OnChange = [this] { StyleChanged(); };
     SetBounds(0, 0, kDefaultSide, kDefaultSide);
 }
 
-void TLine::SetCoordinate(int& coordinate, int value)
-{
+void TLine::SetCoordinate(int& coordinate, int value) {
     if (line_ != ltCustom)
         return;
     coordinate = value;
     Invalidate();
 }
 
-void TLine::SetLine(TLineType line)
-{
+void TLine::SetLine(TLineType line) {
     if (line == line_)
         return;
     ResizeFromStrip(line);
@@ -39,8 +36,7 @@ void TLine::SetLine(TLineType line)
 
 // A strip (horizontal or vertical) turned into another kind keeps its long
 // side where the new kind needs it, so that switching back restores it.
-void TLine::ResizeFromStrip(TLineType next)
-{
+void TLine::ResizeFromStrip(TLineType next) {
     int width = Width();
     int height = Height();
     if (next == ltCustom)
@@ -74,8 +70,7 @@ void TLine::ResizeFromStrip(TLineType next)
     }
 }
 
-void TLine::Paint(TCanvas& canvas)
-{
+void TLine::Paint(TCanvas& canvas) {
     canvas.SetPen(pen_);
     canvas.SetBrush(brush_);
     // The size as it is now: the line below is drawn with it even where the
@@ -91,8 +86,7 @@ void TLine::Paint(TCanvas& canvas)
 }
 
 // Negative points become 0; the control grows to hold both, never shrinks.
-void TLine::FitCustomPoints(int right, int bottom)
-{
+void TLine::FitCustomPoints(int right, int bottom) {
     toX_ = std::max(toX_, 0);
     fromX_ = std::max(fromX_, 0);
     if (right < toX_ || right < fromX_)
@@ -103,8 +97,7 @@ void TLine::FitCustomPoints(int right, int bottom)
         SetHeight(std::max(toY_, fromY_) + 1);
 }
 
-void TLine::PlaceByRule(int right, int bottom)
-{
+void TLine::PlaceByRule(int right, int bottom) {
     struct Points {
         int fromX, fromY, toX, toY;
     };

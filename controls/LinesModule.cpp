@@ -7,8 +7,7 @@ using namespace fw;
 
 namespace Lines {
 
-void Initialize()
-{
+void Initialize() {
     ClassRegistry& registry = ClassRegistry::Instance();
     Props<TLine> line(registry.Register<TLine>("TLine", "TGraphicControl"));
     line.Object("Brush", &TLine::Brush, registry.Properties("TBrush"));
@@ -29,6 +28,8 @@ void Initialize()
                           {"ltDownDiagonal", ltDownDiagonal}});
 }
 
-void Finalize() { ClassRegistry::Instance().Unregister("TLine"); }
+void Finalize() {
+    ClassRegistry::Instance().Unregister("TLine");
+}
 
 } // namespace Lines

@@ -10,8 +10,7 @@ namespace {
 
 MemoryStatus (*statusSource)() = nullptr;
 
-MemoryStatus PlatformMemoryStatus()
-{
+MemoryStatus PlatformMemoryStatus() {
     // In a 64-bit program the record's sizes are 64-bit: no 4 GiB ceiling.
     MEMORYSTATUS record{};
     record.dwLength = sizeof record;
@@ -21,23 +20,24 @@ MemoryStatus PlatformMemoryStatus()
 
 } // namespace
 
-MemoryStatus ReadMemoryStatus() { return statusSource ? statusSource() : PlatformMemoryStatus(); }
+MemoryStatus ReadMemoryStatus() {
+    return statusSource ? statusSource() : PlatformMemoryStatus();
+}
 
-void SetMemoryStatusSource(MemoryStatus (*source)()) { statusSource = source; }
+void SetMemoryStatusSource(MemoryStatus (*source)()) {
+    statusSource = source;
+}
 
-std::string PhysicalMemoryLine(std::uint64_t totalBytes, const fw::TFormatSettings& settings)
-{
+std::string PhysicalMemoryLine(std::uint64_t totalBytes, const fw::TFormatSettings& settings) {
     return "M\xE9moire physique totale : " +
            fw::FormatFloat("#,###' Ko'", double(totalBytes) / 1024.0, settings);
 }
 
-std::string PhysicalMemoryLine(std::uint64_t totalBytes)
-{
+std::string PhysicalMemoryLine(std::uint64_t totalBytes) {
     return PhysicalMemoryLine(totalBytes, fw::UserFormatSettings());
 }
 
-std::string FreeMemoryLine(unsigned memoryLoad)
-{
+std::string FreeMemoryLine(unsigned memoryLoad) {
     unsigned freeShare = 100 - std::min(memoryLoad, 100u);
     return "Ressources syst\xE8me      : " + fw::Format("%d%%", int(freeShare)) + " libre.";
 }

@@ -73,7 +73,8 @@ TEST_F(AboutTest, MemoryLinesShowTheReportedFigures) {
         PressOk(dialog);
     }));
     std::string separator = UserFormatSettings().thousandSeparator;
-    EXPECT_EQ(physical, "M\xE9moire physique totale : 25" + separator + "165" + separator + "824 Ko");
+    EXPECT_EQ(physical,
+              "M\xE9moire physique totale : 25" + separator + "165" + separator + "824 Ko");
     EXPECT_EQ(resources, "Ressources syst\xE8me      : 63% libre.");
 }
 
@@ -158,8 +159,7 @@ TEST_F(AboutTest, OkReturnAndTheCloseBoxCloseItEscapeDoesNot) {
          },
          true},
         {"Return", [](TFAbout& d) { guitest::PressKey(d.Button1->Handle(), VK_RETURN); }, true},
-        {"close box",
-         [](TFAbout& d) { SendMessageW(d.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); },
+        {"close box", [](TFAbout& d) { SendMessageW(d.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); },
          true},
         {"Escape", [](TFAbout& d) { guitest::PressKey(d.Button1->Handle(), VK_ESCAPE); }, false},
     };

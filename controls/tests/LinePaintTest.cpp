@@ -12,11 +12,13 @@ struct Point {
 struct KindCase {
     const char* name;
     TLineType kind;
-    Point from, to; // what the settled line joins, in a 50 x 40 control
+    Point from, to;    // what the settled line joins, in a 50 x 40 control
     int width, height; // the size once painted
 };
 
-std::ostream& operator<<(std::ostream& out, const KindCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const KindCase& c) {
+    return out << c.name;
+}
 
 // The last pixel before `to` on the way from `from`.
 Point OneBefore(Point from, Point to) {

@@ -11,7 +11,9 @@ struct SwitchCase {
     int width, height; // from a 120 x 20 horizontal or a 20 x 120 vertical strip
 };
 
-std::ostream& operator<<(std::ostream& out, const SwitchCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const SwitchCase& c) {
+    return out << c.name;
+}
 
 class LineSwitchTest : public LineTest, public testing::WithParamInterface<SwitchCase> {};
 
@@ -89,7 +91,6 @@ TEST_F(LineTest, PointSettersRepaintOnlyUnderCustom) {
         guitest::Pump();
         ValidateRect(form->Handle(), nullptr);
         line->SetFromX(line->FromX());
-        EXPECT_EQ(GetUpdateRect(form->Handle(), nullptr, FALSE) != 0, c.repaints)
-            << int(c.kind);
+        EXPECT_EQ(GetUpdateRect(form->Handle(), nullptr, FALSE) != 0, c.repaints) << int(c.kind);
     }
 }

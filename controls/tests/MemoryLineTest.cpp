@@ -13,13 +13,17 @@ TEST(MemoryLine, PhysicalMemoryInKoGroupedWithTheSettingsSeparator) {
         {0, L",", "0 Ko"},
         {512ull << 20, L",", "524,288 Ko"},
         {512ull << 20, L".", "524.288 Ko"},
-        {512ull << 20, L"\u00A0", "524\xA0" "288 Ko"},
-        {512ull << 20, L"\u202F", "524\xA0" "288 Ko"},
+        {512ull << 20, L"\u00A0",
+         "524\xA0"
+         "288 Ko"},
+        {512ull << 20, L"\u202F",
+         "524\xA0"
+         "288 Ko"},
         {4ull << 30, L",", "4,194,304 Ko"},
         {24ull << 30, L".", "25.165.824 Ko"},
         {25276157952ull, L",", "24,683,748 Ko"}, // beyond 32 bits, whole
-        {1535, L",", "1 Ko"},                     // 1.499 rounds down
-        {1536, L",", "2 Ko"},                     // 1.5 rounds up
+        {1535, L",", "1 Ko"},                    // 1.499 rounds down
+        {1536, L",", "2 Ko"},                    // 1.5 rounds up
     };
     for (const auto& c : cases) {
         fw::TFormatSettings settings{fw::SeparatorText(c.separator), ","};

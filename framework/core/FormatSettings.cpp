@@ -9,16 +9,14 @@ namespace fw {
 namespace {
 constexpr char kNoBreakSpace = '\xA0';
 
-std::wstring UserLocaleText(LCTYPE item)
-{
+std::wstring UserLocaleText(LCTYPE item) {
     wchar_t buffer[16] = {};
     int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, buffer, int(std::size(buffer)));
     return length > 1 ? std::wstring(buffer, size_t(length - 1)) : std::wstring();
 }
 } // namespace
 
-std::string SeparatorText(std::wstring_view separator)
-{
+std::string SeparatorText(std::wstring_view separator) {
     std::string text = FromWide(separator);
     for (char& c : text)
         if (c == kUnmappableChar)
@@ -26,8 +24,7 @@ std::string SeparatorText(std::wstring_view separator)
     return text;
 }
 
-TFormatSettings UserFormatSettings()
-{
+TFormatSettings UserFormatSettings() {
     TFormatSettings settings;
     settings.thousandSeparator = SeparatorText(UserLocaleText(LOCALE_STHOUSAND));
     std::string decimal = SeparatorText(UserLocaleText(LOCALE_SDECIMAL));

@@ -15,10 +15,11 @@ struct Pattern {
     bool grouped = false;
 };
 
-bool IsPlaceholder(char c) { return c == '#' || c == '0' || c == ',' || c == '.'; }
+bool IsPlaceholder(char c) {
+    return c == '#' || c == '0' || c == ',' || c == '.';
+}
 
-Pattern ParsePattern(std::string_view text)
-{
+Pattern ParsePattern(std::string_view text) {
     Pattern pattern;
     bool inNumber = false, afterNumber = false, afterPoint = false;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -52,8 +53,7 @@ Pattern ParsePattern(std::string_view text)
     return pattern;
 }
 
-std::string Grouped(const std::string& digits, const std::string& separator)
-{
+std::string Grouped(const std::string& digits, const std::string& separator) {
     std::string text;
     for (size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0)
@@ -65,8 +65,8 @@ std::string Grouped(const std::string& digits, const std::string& separator)
 
 } // namespace
 
-std::string FormatFloat(std::string_view patternText, double value, const TFormatSettings& settings)
-{
+std::string FormatFloat(std::string_view patternText, double value,
+                        const TFormatSettings& settings) {
     Pattern pattern = ParsePattern(patternText);
     double scaled = std::round(std::fabs(value) * std::pow(10.0, pattern.maxDecimals));
     char buffer[400];
@@ -92,8 +92,7 @@ std::string FormatFloat(std::string_view patternText, double value, const TForma
     return text + pattern.suffix;
 }
 
-std::string FormatFloat(std::string_view pattern, double value)
-{
+std::string FormatFloat(std::string_view pattern, double value) {
     return FormatFloat(pattern, value, UserFormatSettings());
 }
 

@@ -21,8 +21,7 @@ std::string FormatFloat(std::string_view pattern, double value, const TFormatSet
 std::string FormatFloat(std::string_view pattern, double value);
 
 // printf-style formatting into a string ("%d%%" for a percentage).
-template <class... Args> std::string Format(const char* format, Args... args)
-{
+template <class... Args> std::string Format(const char* format, Args... args) {
     int length = std::snprintf(nullptr, 0, format, args...);
     if (length <= 0)
         return {};

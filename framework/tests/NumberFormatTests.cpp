@@ -21,12 +21,14 @@ TEST(FormatFloat, GroupsByThreesWithTheGivenSeparator) {
     } const cases[] = {
         {"#,###", 524288, ",", "524,288"},
         {"#,###", 524288, ".", "524.288"},
-        {"#,###", 524288, "\xA0", "524\xA0" "288"},
+        {"#,###", 524288, "\xA0",
+         "524\xA0"
+         "288"},
         {"#,###' Ko'", 24684724.5, ",", "24,684,725 Ko"}, // half away from zero
         {"#,###' Ko'", 4194304, " ", "4 194 304 Ko"},
         {"#,###\" Ko\"", 999, ",", "999 Ko"},
         {"#,###", 1000, "", "1000"},
-        {"#,###", 0, ",", "0"},      // a zero still shows a digit
+        {"#,###", 0, ",", "0"}, // a zero still shows a digit
         {"#,###", 0.4, ",", "0"},
         {"#,###", -1234567, ",", "-1,234,567"},
         {"0000", 42, ",", "0042"},
@@ -48,7 +50,9 @@ TEST(FormatSettings, SeparatorsOutsideTheCodePageBecomeNoBreakSpaces) {
     EXPECT_EQ(SeparatorText(L"\u00A0"), "\xA0");
     EXPECT_EQ(SeparatorText(L"."), ".");
     EXPECT_EQ(SeparatorText(L""), "");
-    EXPECT_EQ(FormatFloat("#,###", 1048576, {SeparatorText(L"\u202F"), ","}), "1\xA0" "048\xA0" "576");
+    EXPECT_EQ(FormatFloat("#,###", 1048576, {SeparatorText(L"\u202F"), ","}), "1\xA0"
+                                                                              "048\xA0"
+                                                                              "576");
 }
 
 TEST(FormatSettings, UserSettingsGiveOneSeparatorOfTheCodePage) {

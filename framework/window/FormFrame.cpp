@@ -7,8 +7,7 @@
 namespace fw {
 
 namespace {
-DWORD FrameStyle(TFormBorderStyle style)
-{
+DWORD FrameStyle(TFormBorderStyle style) {
     switch (style) {
     case bsNone:
         return WS_POPUP;
@@ -22,16 +21,14 @@ DWORD FrameStyle(TFormBorderStyle style)
 }
 } // namespace
 
-void TForm::SetBorderIcons(TBorderIcons icons)
-{
+void TForm::SetBorderIcons(TBorderIcons icons) {
     if (icons == borderIcons_)
         return;
     borderIcons_ = icons;
     RecreateWnd();
 }
 
-void TForm::SetBorderStyle(TFormBorderStyle style)
-{
+void TForm::SetBorderStyle(TFormBorderStyle style) {
     if (style == borderStyle_)
         return;
     borderStyle_ = style;
@@ -39,14 +36,12 @@ void TForm::SetBorderStyle(TFormBorderStyle style)
     RecreateWnd();
 }
 
-HWND TForm::DialogOwner() const
-{
+HWND TForm::DialogOwner() const {
     TApplicationForm* main = Application()->MainForm();
     return main && main != this ? main->OwnerWindow() : nullptr;
 }
 
-void TForm::CreateParams(TCreateParams& params)
-{
+void TForm::CreateParams(TCreateParams& params) {
     params.style = FrameStyle(borderStyle_) | WS_CLIPCHILDREN;
     bool dialog = borderStyle_ == bsDialog;
     bool caption = borderStyle_ != bsNone;
@@ -73,36 +68,31 @@ void TForm::CreateParams(TCreateParams& params)
     params.menu = menu_ ? menu_->MenuHandle() : nullptr;
 }
 
-int TForm::ClientWidth() const
-{
+int TForm::ClientWidth() const {
     RECT client;
     if (RawHandle() && GetClientRect(RawHandle(), &client))
         return ScaleFromScreen(client.right);
     return clientWidth_ >= 0 ? clientWidth_ : Width();
 }
 
-int TForm::ClientHeight() const
-{
+int TForm::ClientHeight() const {
     RECT client;
     if (RawHandle() && GetClientRect(RawHandle(), &client))
         return ScaleFromScreen(client.bottom);
     return clientHeight_ >= 0 ? clientHeight_ : Height();
 }
 
-void TForm::SetClientWidth(int width)
-{
+void TForm::SetClientWidth(int width) {
     clientWidth_ = width;
     FitFrameToClient();
 }
 
-void TForm::SetClientHeight(int height)
-{
+void TForm::SetClientHeight(int height) {
     clientHeight_ = height;
     FitFrameToClient();
 }
 
-void TForm::FitFrameToClient()
-{
+void TForm::FitFrameToClient() {
     if (clientWidth_ < 0 && clientHeight_ < 0)
         return;
     TCreateParams params;

@@ -13,16 +13,14 @@ public:
     DisabledWindows() { EnumThreadWindows(GetCurrentThreadId(), Collect, LPARAM(this)); }
     DisabledWindows(const DisabledWindows&) = delete;
     DisabledWindows& operator=(const DisabledWindows&) = delete;
-    ~DisabledWindows()
-    {
+    ~DisabledWindows() {
         for (HWND window : windows_)
             if (IsWindow(window))
                 EnableWindow(window, TRUE);
     }
 
 private:
-    static BOOL CALLBACK Collect(HWND window, LPARAM self)
-    {
+    static BOOL CALLBACK Collect(HWND window, LPARAM self) {
         if (IsWindowVisible(window) && IsWindowEnabled(window)) {
             EnableWindow(window, FALSE);
             reinterpret_cast<DisabledWindows*>(self)->windows_.push_back(window);
@@ -45,8 +43,7 @@ private:
 };
 } // namespace
 
-TModalResult TForm::ShowModal()
-{
+TModalResult TForm::ShowModal() {
     modalResult_ = mrNone;
     TApplication* application = Application();
     {
