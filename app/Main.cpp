@@ -1,7 +1,9 @@
 // Start-up and shut-down of Sixpointe.
 #include "app/MainForm.h"
 #include "app/SixpointeModule.h"
+#include "controls/AboutModule.h"
 #include "controls/AlignEditModule.h"
+#include "controls/LinesModule.h"
 #include "help/hh.h"
 #include "help/hh_funcs.h"
 #include "framework/core/Application.h"
@@ -27,6 +29,8 @@ struct Module {
 constexpr Module kModules[] = {
     {fw::InitializeFramework, fw::FinalizeFramework},
     {AlignEdit::Initialize, AlignEdit::Finalize},
+    {Lines::Initialize, Lines::Finalize},
+    {About::Initialize, About::Finalize},
 #ifndef SIXPOINTE_WITHOUT_HELP
     // The start-up benchmark builds the program once more without these, to weigh them.
     {hh::Initialize, hh::Finalize, true},

@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 
+#include "controls/AboutBox.h"
 #include "controls/AlignEdit.h"
 #include "framework/core/Application.h"
 #include "framework/core/Beep.h"
@@ -28,10 +29,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) { InitializeForm(*this, "Main.l
 
 template <class T> T* TForm1::Bind(const std::string& name)
 {
-    auto* component = dynamic_cast<T*>(FindComponent(name));
-    if (!component)
-        throw layout::ParseError("Main.layout", 0, "no component '" + name + "' of the expected class");
-    return component;
+    return &LayoutComponent<T>(*this, "Main.layout", name);
 }
 
 void TForm1::BindComponents()
@@ -57,6 +55,7 @@ void TForm1::BindComponents()
     btnValider = Bind<TButton>("btnValider");
     btnEffacer = Bind<TButton>("btnEffacer");
     Nouveau1 = Bind<TMenuItem>("Nouveau1");
+    AboutBox1 = Bind<TAboutBox>("AboutBox1");
     for (int i = 0; i < 24; ++i)
         Shapes[i] = Bind<TShape>("Shape" + std::to_string(i + 1));
 }
@@ -115,7 +114,7 @@ void TForm1::tlbtnAideClick(TComponent*)
         fw::Beep();
 }
 
-void TForm1::Aproposde1Click(TComponent*) {}
+void TForm1::Aproposde1Click(TComponent*) { AboutBox1->Execute(); }
 
 void TForm1::tlbtnQuitterClick(TComponent*) { Application()->Terminate(); }
 

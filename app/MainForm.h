@@ -25,6 +25,7 @@ class TToolBar;
 class TToolButton;
 } // namespace fw
 
+class TAboutBox;
 class TAlignEdit;
 
 class TForm1 : public fw::TForm {
@@ -86,6 +87,7 @@ public:
     fw::TButton* btnValider = nullptr;
     fw::TButton* btnEffacer = nullptr;
     fw::TMenuItem* Nouveau1 = nullptr;
+    TAboutBox* AboutBox1 = nullptr;
     // Shape1 to Shape6, Shape7 to Shape12: the two cells of the Learning
     // page; Shape13 to Shape18, Shape19 to Shape24: the answer workshop.
     fw::TShape* Shapes[24] = {};

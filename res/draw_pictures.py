@@ -3,8 +3,9 @@
 
     python3 res/draw_pictures.py
 
-regenerates Sixpointe.ico (32 x 32, 16 colours) and Toolbar.bmp (five 16 x 16
-tool-bar images side by side, 24-bit, magenta 255,0,255 = transparent). The
+regenerates Sixpointe.ico (32 x 32, 16 colours), Toolbar.bmp (five 16 x 16
+tool-bar images side by side, 24-bit, magenta 255,0,255 = transparent) and
+Banner.bmp (294 x 77, 24-bit: the About dialog's banner). The
 output is deterministic and committed, so building the program needs no image
 tool. Standard library only.
 """
@@ -34,10 +35,12 @@ class Canvas:
         self.width, self.height, self.palette = width, height, palette
         self.px = [[None] * width for _ in range(height)]
 
-    def fill(self, inside, colour):
+    def fill(self, inside, colour, box=None):
+        """box = (x0, y0, x1, y1) limits the pixels looked at, for speed."""
         step = 1.0 / SAMPLES
-        for y in range(self.height):
-            for x in range(self.width):
+        x0, y0, x1, y1 = box or (0, 0, self.width, self.height)
+        for y in range(max(0, y0), min(self.height, y1)):
+            for x in range(max(0, x0), min(self.width, x1)):
                 hits = sum(inside(x + (i + 0.5) * step, y + (j + 0.5) * step)
                            for i in range(SAMPLES) for j in range(SAMPLES))
                 if hits:
@@ -210,6 +213,64 @@ def draw_toolbar():
     return c
 
 
+# The About banner: the name over its Braille cells, and one large cell -----
+
+# A 5 x 7 pixel font, for the letters of the name only.
+LETTERS = {
+    'S': [".####", "#....", "#....", ".###.", "....#", "....#", "####."],
+    'I': ["#####", "..#..", "..#..", "..#..", "..#..", "..#..", "#####"],
+    'X': ["#...#", "#...#", ".#.#.", "..#..", ".#.#.", "#...#", "#...#"],
+    'P': ["####.", "#...#", "#...#", "####.", "#....", "#....", "#...."],
+    'O': [".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."],
+    'N': ["#...#", "##..#", "#.#.#", "#..##", "#...#", "#...#", "#...#"],
+    'T': ["#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."],
+    'E': ["#####", "#....", "#....", "####.", "#....", "#....", "#####"],
+}
+# The raised dots of each letter's Braille cell.
+BRAILLE = {'S': (2, 3, 4), 'I': (2, 4), 'X': (1, 3, 4, 6), 'P': (1, 2, 3, 4),
+           'O': (1, 3, 5), 'N': (1, 3, 4, 5), 'T': (2, 3, 4, 5), 'E': (1, 5)}
+NAME = "SIXPOINTE"
+NAVY, SKY = (16, 36, 86), (58, 112, 176)
+PALE = (150, 180, 215)
+
+
+def dot_centre(x0, y0, dot, pitch):
+    """Dots 1 2 3 run down the left column, 4 5 6 down the right one."""
+    column, row = divmod(dot - 1, 3)
+    return x0 + column * pitch, y0 + row * pitch
+
+
+def draw_cell(c, x0, y0, raised, pitch, r, on, off):
+    for dot in range(1, 7):
+        cx, cy = dot_centre(x0, y0, dot, pitch)
+        box = (int(cx - r) - 1, int(cy - r) - 1, int(cx + r) + 2, int(cy + r) + 2)
+        if dot in raised:
+            c.fill(disc(cx, cy, r), on, box)
+        elif off:
+            c.fill(minus(disc(cx, cy, r), disc(cx, cy, r - 1)), off, box)
+
+
+def draw_banner():
+    c = Canvas(294, 77)
+    for y in range(c.height):
+        for x in range(c.width):
+            t = x / (c.width - 1)
+            c.px[y][x] = tuple(round(a + (b - a) * t) for a, b in zip(NAVY, SKY))
+    scale, advance, left = 3, 18, 12
+    for i, letter in enumerate(NAME):
+        x0 = left + i * advance
+        for j, row in enumerate(LETTERS[letter]):
+            for k, ch in enumerate(row):
+                if ch == '#':
+                    c.fill(rect(x0 + k * scale, 10 + j * scale, x0 + (k + 1) * scale,
+                                10 + (j + 1) * scale), WHITE)
+        draw_cell(c, x0 + 4.5, 44, BRAILLE[letter], 6, 1.9, WHITE, PALE)
+    # One large full cell: the six dots that every character is made of.
+    draw_cell(c, 226, 14, range(1, 7), 21, 7, WHITE, None)
+    c.fill(rect(12, 69, 282, 70), PALE)
+    return c
+
+
 # File formats ---------------------------------------------------------------
 
 def ico_bytes(c):
@@ -247,7 +308,8 @@ def bmp_bytes(c):
 
 def main():
     for name, data in (('Sixpointe.ico', ico_bytes(draw_icon())),
-                       ('Toolbar.bmp', bmp_bytes(draw_toolbar()))):
+                       ('Toolbar.bmp', bmp_bytes(draw_toolbar())),
+                       ('Banner.bmp', bmp_bytes(draw_banner()))):
         with open(os.path.join(HERE, name), 'wb') as f:
             f.write(data)
 

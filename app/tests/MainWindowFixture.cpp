@@ -3,7 +3,9 @@
 #include "app/CellView.h"
 #include "app/SixpointeModule.h"
 #include "controls/AlignEdit.h"
+#include "controls/AboutModule.h"
 #include "controls/AlignEditModule.h"
+#include "controls/LinesModule.h"
 #include "framework/core/Application.h"
 #include "framework/widgets/MainMenu.h"
 #include "framework/widgets/Shape.h"
@@ -19,11 +21,15 @@ public:
     void SetUp() override
     {
         AlignEdit::Initialize();
+        Lines::Initialize();
+        About::Initialize();
         Sixpointe::Initialize();
     }
     void TearDown() override
     {
         Sixpointe::Finalize();
+        About::Finalize();
+        Lines::Finalize();
         AlignEdit::Finalize();
     }
 };

@@ -107,6 +107,17 @@ void TApplication::ProcessMessages()
     }
 }
 
+bool TApplication::HandleMessage()
+{
+    MSG message;
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+        terminated_ = true;
+        return false;
+    }
+    DispatchOne(message);
+    return true;
+}
+
 void TApplication::DispatchOne(MSG& message)
 {
     TranslateMessage(&message);

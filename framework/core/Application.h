@@ -55,6 +55,9 @@ public:
     bool Terminated() const { return terminated_; }
     // Dispatches the messages waiting now, then returns.
     void ProcessMessages();
+    // Waits for one message and dispatches it; false once the message loop
+    // has been asked to end (the quit message is taken).
+    bool HandleMessage();
     // Frees a form once the current message has been handled, whatever modal
     // loop (a message box, a menu, a move) runs in between.
     void Release(TComponent* form);

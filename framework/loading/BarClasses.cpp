@@ -84,6 +84,7 @@ void RegisterPictures(ClassRegistry& registry) {
 
     Props<TImage> image(registry.Register<TImage>("TImage", "TGraphicControl"));
     image.String("PictureResource", &TImage::SetPictureResource);
+    image.Bool("AutoSize", &TImage::SetAutoSize);
     image.Bool("Stretch", &TImage::SetStretch);
     image.Bool("Center", &TImage::SetCenter);
     image.Bool("Transparent", &TImage::SetTransparent);

@@ -89,6 +89,11 @@ void RegisterControls(ClassRegistry& registry, const PropertyTable& fontTable)
     form.Flags("BorderIcons", &TForm::SetBorderIcons,
                {{"biSystemMenu", biSystemMenu}, {"biMinimize", biMinimize},
                 {"biMaximize", biMaximize}, {"biHelp", biHelp}});
+    form.Enum<TFormBorderStyle>("BorderStyle", &TForm::SetBorderStyle,
+                                {{"bsNone", bsNone}, {"bsSingle", bsSingle},
+                                 {"bsSizeable", bsSizeable}, {"bsDialog", bsDialog}});
+    form.Int("ClientWidth", &TForm::SetClientWidth);
+    form.Int("ClientHeight", &TForm::SetClientHeight);
     form.Enum<TPosition>("Position", &TForm::SetPosition,
                          {{"poDesigned", poDesigned}, {"poScreenCenter", poScreenCenter}});
     form.Reference<TFormMenu>("Menu", &TForm::SetMenu);

@@ -6,6 +6,8 @@
 
 #include "LayoutTree.h"
 
+#include "framework/core/Component.h"
+
 #include <string>
 #include <string_view>
 
@@ -21,6 +23,17 @@ void LoadLayout(TComponent& root, const layout::Object& tree, const HandlerTable
 // The same, reading the layout file `fileName` compiled into the program
 // (resource name: the file name in capitals, '.' as '_').
 void LoadLayoutResource(TComponent& root, std::string_view fileName, const HandlerTable& handlers);
+
+// The component of `root` that its layout `layoutName` names `name`, of class
+// T; a layout without it is a broken layout (layout::ParseError).
+template <class T>
+T& LayoutComponent(const TComponent& root, std::string_view layoutName, const std::string& name)
+{
+    auto* component = dynamic_cast<T*>(root.FindComponent(name));
+    if (!component)
+        throw layout::ParseError(layoutName, 0, "no component '" + name + "' of the expected class");
+    return *component;
+}
 
 // Reads a form's layout from the form's own constructor: the form names its
 // handlers, the layout is applied, the form finds the components it works

@@ -1,5 +1,6 @@
 #include "framework/widgets/Image.h"
 
+#include "framework/core/Dpi.h"
 #include "framework/core/Text.h"
 
 #include <stdexcept>
@@ -38,13 +39,27 @@ void TImage::SetPictureResource(const std::string& name) {
 void TImage::SetBitmap(HBITMAP bitmap) {
     ClearPicture();
     bitmap_.reset(bitmap);
-    Invalidate();
+    PictureChanged();
 }
 
 void TImage::SetIcon(HICON icon) {
     ClearPicture();
     icon_ = icon;
+    PictureChanged();
+}
+
+void TImage::PictureChanged() {
+    SIZE picture = PictureSize();
+    if (autoSize_ && picture.cx > 0 && picture.cy > 0)
+        SetBounds(Left(), Top(), ScaleFromScreen(picture.cx), ScaleFromScreen(picture.cy));
     Invalidate();
+}
+
+void TImage::SetAutoSize(bool value) {
+    if (value == autoSize_)
+        return;
+    autoSize_ = value;
+    PictureChanged();
 }
 
 SIZE TImage::PictureSize() const {

@@ -23,6 +23,9 @@ public:
     // Size of the picture in pixels; 0 when empty.
     SIZE PictureSize() const;
 
+    // The control takes the size of each picture it is given.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool value);
     bool Stretch() const { return stretch_; }
     void SetStretch(bool value);
     bool Center() const { return center_; }
@@ -36,12 +39,14 @@ protected:
 
 private:
     void ClearPicture();
+    void PictureChanged();
     RECT Destination(SIZE picture) const;
     void DrawBitmap(HDC dc, const RECT& target, SIZE picture) const;
 
     GdiHandle<HBITMAP> bitmap_;
     HICON icon_ = nullptr;
     bool ownsIcon_ = false;
+    bool autoSize_ = false;
     bool stretch_ = false;
     bool center_ = false;
     bool transparent_ = false;

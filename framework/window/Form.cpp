@@ -40,14 +40,6 @@ void TForm::DoCreate()
         OnCreate(this);
 }
 
-void TForm::SetBorderIcons(TBorderIcons icons)
-{
-    if (icons == borderIcons_)
-        return;
-    borderIcons_ = icons;
-    RecreateWnd();
-}
-
 void TForm::SetMenu(TFormMenu* menu)
 {
     if (menu == menu_)
@@ -63,29 +55,11 @@ void TForm::SetMenu(TFormMenu* menu)
         ::SetMenu(RawHandle(), menu_ ? menu_->MenuHandle() : nullptr);
 }
 
-void TForm::CreateParams(TCreateParams& params)
-{
-    params.style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN;
-    if (borderIcons_ & biSystemMenu) {
-        params.style |= WS_SYSMENU;
-        if (borderIcons_ & biMinimize)
-            params.style |= WS_MINIMIZEBOX;
-        if (borderIcons_ & biMaximize)
-            params.style |= WS_MAXIMIZEBOX;
-    }
-    params.exStyle = WS_EX_APPWINDOW;
-    // Windows draws the help button only on a frame without the other two.
-    if ((borderIcons_ & biHelp) && (borderIcons_ & biSystemMenu) &&
-        !(borderIcons_ & (biMinimize | biMaximize)))
-        params.exStyle |= WS_EX_CONTEXTHELP;
-    // Given at creation, the menu bar costs no second layout of the frame.
-    params.menu = menu_ ? menu_->MenuHandle() : nullptr;
-}
-
 void TForm::HandleCreated()
 {
     TWinControl::HandleCreated();
-    if (HICON icon = Application()->Icon()) {
+    // A dialog frame shows no icon.
+    if (HICON icon = Application()->Icon(); icon && borderStyle_ != bsDialog) {
         SendMessageW(RawHandle(), WM_SETICON, ICON_BIG, LPARAM(icon));
         SendMessageW(RawHandle(), WM_SETICON, ICON_SMALL, LPARAM(icon));
     }
@@ -211,6 +185,12 @@ void TForm::Close()
         OnClose(this, action);
     if (action == caNone)
         return;
+    if (modal_) {
+        // ShowModal hides the form; whoever showed it frees it.
+        if (modalResult_ == mrNone)
+            modalResult_ = mrCancel;
+        return;
+    }
     if (Application()->MainForm() == this) {
         Application()->Terminate();
         return;

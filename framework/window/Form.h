@@ -15,6 +15,17 @@ using TBorderIcons = unsigned;
 enum class TPosition { poDesigned, poScreenCenter };
 using enum TPosition;
 
+// The frame: bsSizeable can be resized, bsSingle cannot, bsDialog is a fixed
+// dialog frame without minimise or maximise buttons, bsNone has no frame.
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
+using enum TFormBorderStyle;
+
+// How a modal showing ended; 0 while it goes on.
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+
 class TForm : public TWinControl, public TApplicationForm {
 public:
     explicit TForm(TComponent* owner);
@@ -24,6 +35,14 @@ public:
     // biHelp gives the title bar's help button, which Windows shows only
     // on a window without minimise and maximise buttons.
     void SetBorderIcons(TBorderIcons icons);
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle style);
+    // The size inside the frame, in pixels at 96 dpi; setting it sizes the
+    // window around it, for the frame the form has.
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientWidth(int width);
+    void SetClientHeight(int height);
     TPosition Position() const { return position_; }
     void SetPosition(TPosition position) { position_ = position; }
     TFormMenu* Menu() const { return menu_; }
@@ -31,8 +50,15 @@ public:
 
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
-    // Asks OnClose what to do; closing the main form ends the application.
+    // Asks OnClose what to do; closing the main form ends the application,
+    // closing a modal form ends its modal showing.
     void Close();
+    // Shows the form while every other window of the program takes no
+    // input, and returns once it is closed or given a modal result.
+    TModalResult ShowModal();
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult result) { modalResult_ = result; }
+    bool Modal() const { return modal_; }
     bool Showing() const override;
     void UpdateShowing() override;
     // Runs OnCreate; the form's own class calls it once its layout is read.
@@ -71,8 +97,18 @@ private:
     void ApplyFocus();
     void HandFocusOn();
     void CenterOnScreen();
+    // The outer size that holds the client size asked for.
+    void FitFrameToClient();
+    // The window of the main form, to own a dialog; null for the main form.
+    HWND DialogOwner() const;
 
     TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    // Client size asked for, -1 while none: kept across frame changes.
+    int clientWidth_ = -1;
+    int clientHeight_ = -1;
+    TModalResult modalResult_ = mrNone;
+    bool modal_ = false;
     TPosition position_ = poDesigned;
     TFormMenu* menu_ = nullptr;
     TWinControl* activeControl_ = nullptr;

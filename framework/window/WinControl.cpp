@@ -90,7 +90,7 @@ void TWinControl::CreateHandle()
     TCreateParams params;
     CreateParams(params);
     bool child = params.style & WS_CHILD;
-    HWND parent = child ? ParentHandle() : nullptr;
+    HWND parent = child ? ParentHandle() : params.owner;
     HMENU menu = child ? nullptr : params.menu;
     RECT r = BoundsOnScreen();
     // A top-level window's place is in screen pixels already, as when it moves.

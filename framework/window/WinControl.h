@@ -16,6 +16,7 @@ struct TCreateParams {
     DWORD style = 0;
     DWORD exStyle = 0;
     HMENU menu = nullptr; // a top-level window's menu bar, given at creation
+    HWND owner = nullptr; // the window that owns a top-level window
 };
 
 class TWinControl : public TControl {

@@ -2,6 +2,9 @@
 
 #include "framework/core/Application.h"
 
+#include <map>
+#include <utility>
+
 namespace guitest {
 
 void Pump()
@@ -22,6 +25,31 @@ void Pump()
         if (any)
             idle = 0;
     }
+}
+
+namespace {
+std::map<UINT_PTR, std::function<void()>>& LaterSteps()
+{
+    static std::map<UINT_PTR, std::function<void()>> steps;
+    return steps;
+}
+
+void CALLBACK RunLaterStep(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    auto it = LaterSteps().find(id);
+    if (it == LaterSteps().end())
+        return;
+    std::function<void()> step = std::move(it->second);
+    LaterSteps().erase(it);
+    step();
+}
+} // namespace
+
+void Later(std::function<void()> step, UINT delayMs)
+{
+    UINT_PTR id = SetTimer(nullptr, 0, delayMs, RunLaterStep);
+    LaterSteps()[id] = std::move(step);
 }
 
 void PressKey(HWND window, UINT virtualKey)

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -23,6 +24,10 @@ void Type(HWND window, std::wstring_view text);
 void Click(HWND window, int x, int y, UINT downMessage = WM_LBUTTONDOWN);
 // Puts Unicode text on the clipboard and sends WM_PASTE.
 void Paste(HWND window, std::wstring_view text);
+
+// Runs `step` from the message loop that runs then, after `delayMs`: the way
+// to act while a modal loop holds the thread.
+void Later(std::function<void()> step, UINT delayMs = 10);
 
 // Text of any window, through the W function.
 std::wstring WindowText(HWND window);

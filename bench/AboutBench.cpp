@@ -1,0 +1,142 @@
+// Time from the About command to the dialog fully painted, over repeated
+// openings in one running program: the real main window, the real handler.
+// "Fully painted" is the end of the last message that the dialog's modal
+// loop handles before it finds nothing left to do; a thread timer, whose
+// message comes only after every WM_PAINT, then closes the dialog.
+//
+// Usage: AboutBench.exe [OPENINGS]
+#include "app/MainForm.h"
+#include "app/SixpointeModule.h"
+#include "controls/AboutForm.h"
+#include "controls/AboutModule.h"
+#include "controls/AlignEditModule.h"
+#include "controls/LinesModule.h"
+#include "framework/core/Application.h"
+#include "framework/loading/Framework.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+double NowMs() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1000.0 * double(now.QuadPart) / double(frequency.QuadPart);
+}
+
+double start = 0;
+double lastDone = 0;
+bool closed = false;
+
+TFAbout* OpenDialog() {
+    fw::TApplication* application = fw::Application();
+    for (int i = 0; i < application->ComponentCount(); ++i)
+        if (auto* dialog = dynamic_cast<TFAbout*>(application->Component(i)))
+            return dialog;
+    return nullptr;
+}
+
+// The timer comes once nothing is left to paint, and late enough that
+// nothing else is still on its way.
+constexpr UINT kCloseAfterMs = 50;
+void CALLBACK DialogIdle(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    if (TFAbout* dialog = OpenDialog()) {
+        closed = true;
+        dialog->Close();
+    }
+}
+
+// After each message taken from the queue while the dialog is up, a marker
+// is posted: it is taken as soon as that message has been handled (posted
+// messages come before painting), so the last marker before the timer tells
+// when the last piece of work, the last paint, ended.
+constexpr UINT kMarker = WM_APP + 77;
+
+LRESULT CALLBACK MessageTaken(int code, WPARAM removed, LPARAM lParam) {
+    const MSG& message = *reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && removed == PM_REMOVE && start > 0) {
+        if (message.message == kMarker && message.hwnd == nullptr)
+            lastDone = NowMs();
+        else if (message.message != WM_TIMER)
+            PostThreadMessageW(GetCurrentThreadId(), kMarker, 0, 0);
+    }
+    return CallNextHookEx(nullptr, code, removed, lParam);
+}
+
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+double OneOpening(TForm1& form) {
+    closed = false;
+    lastDone = 0;
+    SetTimer(nullptr, 0, kCloseAfterMs, DialogIdle);
+    start = NowMs();
+    double begun = start;
+    // The handler that the menu item runs; it returns once the dialog is closed.
+    form.Aproposde1Click(&form);
+    double done = lastDone;
+    start = 0;
+    Pump();
+    return closed && done > 0 ? done - begun : -1;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    int openings = argc > 1 ? std::max(1, _wtoi(argv[1])) : 50;
+    fw::InitializeFramework();
+    AlignEdit::Initialize();
+    Lines::Initialize();
+    About::Initialize();
+    Sixpointe::Initialize();
+    std::vector<double> times;
+    {
+        fw::TApplication application;
+        application.Initialize();
+        TForm1* form = application.CreateForm<TForm1>();
+        form->Show();
+        Pump();
+        HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, MessageTaken, nullptr, GetCurrentThreadId());
+        OneOpening(*form); // warm-up: the banner and fonts are read once
+        for (int i = 0; i < openings; ++i) {
+            double ms = OneOpening(*form);
+            if (ms < 0) {
+                std::fprintf(stderr, "opening %d showed no dialog\n", i + 1);
+                return 2;
+            }
+            times.push_back(ms);
+        }
+        UnhookWindowsHookEx(hook);
+        application.DestroyForms();
+    }
+    Sixpointe::Finalize();
+    About::Finalize();
+    Lines::Finalize();
+    AlignEdit::Finalize();
+    fw::FinalizeFramework();
+
+    std::vector<double> sorted = times;
+    std::sort(sorted.begin(), sorted.end());
+    size_t n = sorted.size();
+    double median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+    std::printf("About dialog, command to fully painted, %zu openings: median %.1f ms, "
+                "minimum %.1f ms, maximum %.1f ms\n",
+                n, median, sorted.front(), sorted.back());
+    return 0;
+}
