@@ -1,0 +1,59 @@
+#!/usr/bin/env python3
+"""Runs tests of a Windows test program with the desktop at other resolutions.
+
+Usage: run_at_dpi.py PROGRAM FILTER DPI...
+
+Sets the user's "LogPixels" in the session's Wine prefix before each run and
+puts back what was there after the last, whatever happens. Every program started
+meanwhile sees that resolution, so CTest runs this alone.
+"""
+
+import os
+import subprocess
+import sys
+
+KEY = r"HKCU\Control Panel\Desktop"
+
+
+def reg(*args):
+    return subprocess.run(["wine", "reg", *args], capture_output=True, text=True,
+                          stdin=subprocess.DEVNULL, timeout=60)
+
+
+def saved_value():
+    done = reg("query", KEY, "/v", "LogPixels")
+    for line in done.stdout.splitlines():
+        parts = line.split()
+        if len(parts) == 3 and parts[0] == "LogPixels":
+            return int(parts[2], 16)
+    return None
+
+
+def main():
+    program, test_filter, *dpis = sys.argv[1:]
+    original = saved_value()
+    failed = []
+    try:
+        for dpi in dpis:
+            reg("add", KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d", dpi, "/f")
+            env = dict(os.environ, SIX_EXPECTED_DPI=dpi)
+            done = subprocess.run(["wine", program, f"--gtest_filter={test_filter}"], env=env,
+                                  stdin=subprocess.DEVNULL, capture_output=True, text=True,
+                                  timeout=120)
+            passed = done.returncode == 0 and "[  PASSED  ]" in done.stdout \
+                and "[  FAILED  ]" not in done.stdout
+            print(f"--- at {dpi} dpi: {'passed' if passed else 'FAILED'}")
+            if not passed:
+                print(done.stdout[-4000:])
+                failed.append(dpi)
+    finally:
+        if original is None:
+            reg("delete", KEY, "/v", "LogPixels", "/f")
+        else:
+            reg("add", KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(original), "/f")
+    if failed:
+        sys.exit(f"failed at {', '.join(failed)} dpi")
+
+
+if __name__ == "__main__":
+    main()
