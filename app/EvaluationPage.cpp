@@ -27,15 +27,13 @@ constexpr TColor kIncorrectColor = 0x0000FF; // red, RGB 255 0 0
 constexpr TColor kNoSignColor = 0x800000;    // navy, RGB 0 0 128
 } // namespace
 
-void TForm1::TabSheet2Show(TComponent* sender)
-{
+void TForm1::TabSheet2Show(TComponent* sender) {
     tlbtnNouveau->SetEnabled(false);
     Nouveau1->SetEnabled(false);
     btnEffacerClick(sender);
 }
 
-void TForm1::btnEffacerClick(TComponent*)
-{
+void TForm1::btnEffacerClick(TComponent*) {
     for (int i = 12; i < 24; ++i)
         Shapes[i]->SetVisible(true);
     Edit1->SetText("");
@@ -49,8 +47,7 @@ void TForm1::btnEffacerClick(TComponent*)
     Edit1->SetText(std::string(questions[size_t(Random(int(questions.size())))]));
 }
 
-void TForm1::btnValiderClick(TComponent*)
-{
+void TForm1::btnValiderClick(TComponent*) {
     auto answer = braille::RecognizeCells(ReadCell(Shapes + 12), ReadCell(Shapes + 18));
     if (answer) {
         Edit2->SetText(std::string(*answer));
@@ -66,22 +63,45 @@ void TForm1::btnValiderClick(TComponent*)
     btnEffacer->SetEnabled(true);
 }
 
-void TForm1::ToggleDot(int shapeNumber)
-{
+void TForm1::ToggleDot(int shapeNumber) {
     TShape* dot = Shapes[shapeNumber - 1];
     dot->SetVisible(!dot->Visible());
 }
 
 // Each dot of the workshop has its own handler; any button, on the press.
-void TForm1::Shape13MouseDown(TComponent*, TMouseButton, TShiftState, int, int) { ToggleDot(13); }
-void TForm1::Shape14MouseDown(TComponent*, TMouseButton, TShiftState, int, int) { ToggleDot(14); }
-void TForm1::Shape15MouseDown(TComponent*, TMouseButton, TShiftState, int, int) { ToggleDot(15); }
-void TForm1::Shape16MouseDown(TComponent*, TMouseButton, TShiftState, int, int) { ToggleDot(16); }
-void TForm1::Shape17MouseDown(TComponent*, TMouseButton, TShiftState, int, int) { ToggleDot(17); }
-void TForm1::Shape18MouseDown(TComponent*, TMouseButton, TShiftState, int, int) { ToggleDot(18); }
-void TForm1::Shape19MouseDown(TComponent*, TMouseButton, TShiftState, int, int) { ToggleDot(19); }
-void TForm1::Shape20MouseDown(TComponent*, TMouseButton, TShiftState, int, int) { ToggleDot(20); }
-void TForm1::Shape21MouseDown(TComponent*, TMouseButton, TShiftState, int, int) { ToggleDot(21); }
-void TForm1::Shape22MouseDown(TComponent*, TMouseButton, TShiftState, int, int) { ToggleDot(22); }
-void TForm1::Shape23MouseDown(TComponent*, TMouseButton, TShiftState, int, int) { ToggleDot(23); }
-void TForm1::Shape24MouseDown(TComponent*, TMouseButton, TShiftState, int, int) { ToggleDot(24); }
+void TForm1::Shape13MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
+    ToggleDot(13);
+}
+void TForm1::Shape14MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
+    ToggleDot(14);
+}
+void TForm1::Shape15MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
+    ToggleDot(15);
+}
+void TForm1::Shape16MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
+    ToggleDot(16);
+}
+void TForm1::Shape17MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
+    ToggleDot(17);
+}
+void TForm1::Shape18MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
+    ToggleDot(18);
+}
+void TForm1::Shape19MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
+    ToggleDot(19);
+}
+void TForm1::Shape20MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
+    ToggleDot(20);
+}
+void TForm1::Shape21MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
+    ToggleDot(21);
+}
+void TForm1::Shape22MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
+    ToggleDot(22);
+}
+void TForm1::Shape23MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
+    ToggleDot(23);
+}
+void TForm1::Shape24MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
+    ToggleDot(24);
+}

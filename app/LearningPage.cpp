@@ -19,8 +19,7 @@ constexpr char kPrompt[] = "Entrez un caract\xE8re...";
 constexpr char kBackspace = 8;
 } // namespace
 
-void TForm1::ResetLearningPage()
-{
+void TForm1::ResetLearningPage() {
     alEdit1->SetText("");
     Label1->SetCaption(kPrompt);
     Label2->SetCaption("");
@@ -29,8 +28,7 @@ void TForm1::ResetLearningPage()
         Shapes[i]->SetVisible(false);
 }
 
-void TForm1::alEdit1Change(TComponent*)
-{
+void TForm1::alEdit1Change(TComponent*) {
     std::string text = alEdit1->Text();
     const braille::AlphabetRow* row = braille::LookupText(text);
     if (!row) {
@@ -48,22 +46,19 @@ void TForm1::alEdit1Change(TComponent*)
     ShowCell(Shapes + 6, row->second);
 }
 
-void TForm1::alEdit1KeyPress(TComponent*, char& key)
-{
+void TForm1::alEdit1KeyPress(TComponent*, char& key) {
     // Backspace clears the whole field; the key itself goes on to the empty field.
     if (key == kBackspace)
         ResetLearningPage();
 }
 
-void TForm1::TabSheet1Show(TComponent* sender)
-{
+void TForm1::TabSheet1Show(TComponent* sender) {
     tlbtnNouveau->SetEnabled(true);
     Nouveau1->SetEnabled(true);
     tlbtnNouveauClick(sender);
 }
 
-void TForm1::tlbtnNouveauClick(TComponent*)
-{
+void TForm1::tlbtnNouveauClick(TComponent*) {
     ResetLearningPage();
     alEdit1->SetFocus();
 }

@@ -39,15 +39,13 @@ constexpr Module kModules[] = {
     {Sixpointe::Initialize, Sixpointe::Finalize},
 };
 
-void InitializeModules(bool whenShown)
-{
+void InitializeModules(bool whenShown) {
     for (const Module& module : kModules)
         if (module.whenShown == whenShown)
             module.initialize();
 }
 
-int RunApplication()
-{
+int RunApplication() {
     fw::TApplication application;
     application.Initialize();
     application.SetTitle("Sixpointe 1.0");
@@ -67,8 +65,7 @@ int RunApplication()
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
-{
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     InitializeModules(false);
     int result = RunApplication();
     // Each finalisation is harmless for a module that the program ended before initialising.

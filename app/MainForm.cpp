@@ -25,15 +25,15 @@
 
 using namespace fw;
 
-TForm1::TForm1(TComponent* owner) : TForm(owner) { InitializeForm(*this, "Main.layout"); }
+TForm1::TForm1(TComponent* owner) : TForm(owner) {
+    InitializeForm(*this, "Main.layout");
+}
 
-template <class T> T* TForm1::Bind(const std::string& name)
-{
+template <class T> T* TForm1::Bind(const std::string& name) {
     return &LayoutComponent<T>(*this, "Main.layout", name);
 }
 
-void TForm1::BindComponents()
-{
+void TForm1::BindComponents() {
     ControlBar1 = Bind<TControlBar>("ControlBar1");
     ToolBar1 = Bind<TToolBar>("ToolBar1");
     tlbtnNouveau = Bind<TToolButton>("tlbtnNouveau");
@@ -60,8 +60,7 @@ void TForm1::BindComponents()
         Shapes[i] = Bind<TShape>("Shape" + std::to_string(i + 1));
 }
 
-void TForm1::DefineHandlers(HandlerTable& h)
-{
+void TForm1::DefineHandlers(HandlerTable& h) {
     h.Add("FormCreate", this, &TForm1::FormCreate);
     h.Add("FormClose", this, &TForm1::FormClose);
     h.Add("FormDestroy", this, &TForm1::FormDestroy);
@@ -91,35 +90,44 @@ void TForm1::DefineHandlers(HandlerTable& h)
     h.Add("Shape24MouseDown", this, &TForm1::Shape24MouseDown);
 }
 
-void TForm1::FormCreate(TComponent*)
-{
+void TForm1::FormCreate(TComponent*) {
     // The layout keeps the Evaluation page active; the program starts on the
     // Learning page. No page is shown yet, so no page handler runs here.
     PageControl1->SetActivePageIndex(0);
 }
 
-void TForm1::FormClose(TComponent*, TCloseAction& action) { action = caFree; }
+void TForm1::FormClose(TComponent*, TCloseAction& action) {
+    action = caFree;
+}
 
 // The help library is still loaded here: its module is finalised after the forms.
-void TForm1::FormDestroy(TComponent*) { hh::CloseAllHelpWindows(); }
+void TForm1::FormDestroy(TComponent*) {
+    hh::CloseAllHelpWindows();
+}
 
-void TForm1::tlbtnSheet1Click(TComponent*) { PageControl1->SetActivePageIndex(0); }
+void TForm1::tlbtnSheet1Click(TComponent*) {
+    PageControl1->SetActivePageIndex(0);
+}
 
-void TForm1::tlbtnSheet2Click(TComponent*) { PageControl1->SetActivePageIndex(1); }
+void TForm1::tlbtnSheet2Click(TComponent*) {
+    PageControl1->SetActivePageIndex(1);
+}
 
-void TForm1::tlbtnAideClick(TComponent*)
-{
+void TForm1::tlbtnAideClick(TComponent*) {
     // Without the help library there is nothing to open it with.
     if (!hh::DisplayHelpFile(hh_funcs::HelpFileBeside(hh_funcs::ProgramFilePath())))
         fw::Beep();
 }
 
-void TForm1::Aproposde1Click(TComponent*) { AboutBox1->Execute(); }
+void TForm1::Aproposde1Click(TComponent*) {
+    AboutBox1->Execute();
+}
 
-void TForm1::tlbtnQuitterClick(TComponent*) { Application()->Terminate(); }
+void TForm1::tlbtnQuitterClick(TComponent*) {
+    Application()->Terminate();
+}
 
-void TForm1::GetMinMaxInfo(MINMAXINFO& info)
-{
+void TForm1::GetMinMaxInfo(MINMAXINFO& info) {
     // The window keeps the size it was laid out with. That size is taken from
     // the form, not from the window's rectangle: while the window is
     // minimised its rectangle is the icon's, and restoring would keep that.

@@ -5,8 +5,12 @@
 
 namespace Sixpointe {
 
-void Initialize() { fw::ClassRegistry::Instance().RegisterForm<TForm1>("TForm1", "TForm"); }
+void Initialize() {
+    fw::ClassRegistry::Instance().RegisterForm<TForm1>("TForm1", "TForm");
+}
 
-void Finalize() { fw::ClassRegistry::Instance().Unregister("TForm1"); }
+void Finalize() {
+    fw::ClassRegistry::Instance().Unregister("TForm1");
+}
 
 } // namespace Sixpointe

@@ -10,8 +10,7 @@
 #define DOT_Y 40
 #define DOT_RADIUS 8
 
-static void PaintDot(HWND window)
-{
+static void PaintDot(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
@@ -21,8 +20,7 @@ static void PaintDot(HWND window)
     EndPaint(window, &paint);
 }
 
-static LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
+static LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         PaintDot(window);
@@ -35,8 +33,7 @@ static LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam,
     }
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
-{
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
     (void)previous;
     (void)commandLine;
     WNDCLASSW windowClass = {0};

@@ -34,28 +34,24 @@ struct Program {
     std::vector<Sample> samples;
 };
 
-std::string ToUtf8(const std::wstring& text)
-{
+std::string ToUtf8(const std::wstring& text) {
     int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string result(size > 0 ? size - 1 : 0, '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, result.data(), size, nullptr, nullptr);
     return result;
 }
 
-std::string FileName(const std::wstring& path)
-{
+std::string FileName(const std::wstring& path) {
     size_t slash = path.find_last_of(L"\\/");
     return ToUtf8(slash == std::wstring::npos ? path : path.substr(slash + 1));
 }
 
-std::wstring Directory(const std::wstring& path)
-{
+std::wstring Directory(const std::wstring& path) {
     size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
 }
 
-double NowMs()
-{
+double NowMs() {
     static LARGE_INTEGER frequency = [] {
         LARGE_INTEGER f;
         QueryPerformanceFrequency(&f);
@@ -72,8 +68,7 @@ struct WindowSearch {
 };
 
 // The main window: a visible top-level window of the process that nothing owns.
-BOOL CALLBACK MatchShownWindow(HWND window, LPARAM param)
-{
+BOOL CALLBACK MatchShownWindow(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
@@ -85,8 +80,7 @@ BOOL CALLBACK MatchShownWindow(HWND window, LPARAM param)
     return TRUE;
 }
 
-HWND WaitForShownWindow(const PROCESS_INFORMATION& process)
-{
+HWND WaitForShownWindow(const PROCESS_INFORMATION& process) {
     double deadline = NowMs() + ShowTimeoutMs;
     while (NowMs() < deadline) {
         WindowSearch search{process.dwProcessId, nullptr};
@@ -100,8 +94,7 @@ HWND WaitForShownWindow(const PROCESS_INFORMATION& process)
     return nullptr;
 }
 
-void Close(const PROCESS_INFORMATION& process, HWND window)
-{
+void Close(const PROCESS_INFORMATION& process, HWND window) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, CloseTimeoutMs) != WAIT_OBJECT_0) {
         std::fprintf(stderr, "warning: the window did not close; process terminated\n");
@@ -112,13 +105,12 @@ void Close(const PROCESS_INFORMATION& process, HWND window)
 
 // Starts the program in its own directory, as a shortcut would; whatever it prints
 // goes to NUL, not into the table.
-bool Launch(const Program& program, PROCESS_INFORMATION& process)
-{
+bool Launch(const Program& program, PROCESS_INFORMATION& process) {
     std::wstring commandLine = L"\"" + program.path + L"\"";
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-    HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0,
-                             nullptr);
+    HANDLE nul =
+        CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    &inheritable, OPEN_EXISTING, 0, nullptr);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -127,13 +119,11 @@ bool Launch(const Program& program, PROCESS_INFORMATION& process)
                                   0, nullptr, Directory(program.path).c_str(), &startup, &process);
     CloseHandle(nul);
     if (!started)
-        std::fprintf(stderr, "cannot start %s (error %lu)\n", program.name.c_str(),
-                     GetLastError());
+        std::fprintf(stderr, "cannot start %s (error %lu)\n", program.name.c_str(), GetLastError());
     return started;
 }
 
-void ReadPeakMemory(HANDLE process, Sample& sample)
-{
+void ReadPeakMemory(HANDLE process, Sample& sample) {
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
     if (!GetProcessMemoryInfo(process, &counters, sizeof counters))
@@ -144,8 +134,7 @@ void ReadPeakMemory(HANDLE process, Sample& sample)
 
 // One start of the program: time to its shown main window, then its peak memory
 // once it has settled, then an ordinary close. False when it never showed a window.
-bool Measure(const Program& program, Sample& sample)
-{
+bool Measure(const Program& program, Sample& sample) {
     PROCESS_INFORMATION process{};
     double start = NowMs();
     if (!Launch(program, process))
@@ -167,23 +156,20 @@ bool Measure(const Program& program, Sample& sample)
     return window != nullptr;
 }
 
-double Median(std::vector<double> values)
-{
+double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     size_t middle = values.size() / 2;
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-template <typename Field> double MedianOf(const Program& program, Field field)
-{
+template <typename Field> double MedianOf(const Program& program, Field field) {
     std::vector<double> values;
     for (const Sample& sample : program.samples)
         values.push_back(sample.*field);
     return Median(values);
 }
 
-double MinimumShown(const Program& program)
-{
+double MinimumShown(const Program& program) {
     double least = program.samples.front().shownMs;
     for (const Sample& sample : program.samples)
         least = std::min(least, sample.shownMs);
@@ -191,8 +177,7 @@ double MinimumShown(const Program& program)
 }
 
 // Start-up of `other` against `tested`, both as ratios to the bare window.
-void ReportOther(const Program& tested, const Program& other, const Program& bare)
-{
+void ReportOther(const Program& tested, const Program& other, const Program& bare) {
     std::printf("\nstart-up ratio to %s        median     minimum\n", bare.name.c_str());
     for (const Program* program : {&tested, &other})
         std::printf("%-28s %10.3f %11.3f\n", program->name.c_str(),
@@ -205,8 +190,7 @@ void ReportOther(const Program& tested, const Program& other, const Program& bar
 }
 
 void PrintRow(const char* name, double shown, double workingSet, double pagefile,
-              const char* format)
-{
+              const char* format) {
     std::printf("%-16s", name);
     std::printf(format, shown);
     std::printf(format, workingSet);
@@ -215,8 +199,7 @@ void PrintRow(const char* name, double shown, double workingSet, double pagefile
 }
 
 // The table of medians and ratios; true when both ratios meet the target.
-bool Report(const Program& tested, const Program& bare)
-{
+bool Report(const Program& tested, const Program& bare) {
     double shown[2], workingSet[2], pagefile[2];
     const Program* programs[2] = {&tested, &bare};
     for (int i = 0; i < 2; ++i) {
@@ -240,8 +223,7 @@ bool Report(const Program& tested, const Program& bare)
     return met;
 }
 
-bool MeasureRound(Program& program, int round)
-{
+bool MeasureRound(Program& program, int round) {
     Sample sample{};
     if (!Measure(program, sample))
         return false;
@@ -254,8 +236,7 @@ bool MeasureRound(Program& program, int round)
 
 } // namespace
 
-int wmain(int argc, wchar_t** argv)
-{
+int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: StartupBench PROGRAM.exe BAREWINDOW.exe [ROUNDS]\n");
         return 2;
@@ -269,7 +250,8 @@ int wmain(int argc, wchar_t** argv)
     // One unrecorded start each, so that the first recorded one finds the same
     // file cache as the others.
     Sample warmUp{};
-    if (!Measure(tested, warmUp) || !Measure(bare, warmUp) || (withOther && !Measure(other, warmUp)))
+    if (!Measure(tested, warmUp) || !Measure(bare, warmUp) ||
+        (withOther && !Measure(other, warmUp)))
         return 2;
     // Rotate which goes first, so that a drift in the session weighs on all.
     std::vector<Program*> order{&tested, &bare};

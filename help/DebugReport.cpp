@@ -14,24 +14,23 @@ namespace hh_funcs {
 
 namespace {
 
-std::wstring ReportPath() { return _DebugDir + _DebugFile; }
+std::wstring ReportPath() {
+    return _DebugDir + _DebugFile;
+}
 
-std::wstring LocaleText(LCTYPE type)
-{
+std::wstring LocaleText(LCTYPE type) {
     wchar_t text[16] = {};
     return GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text, 16) ? text : L"";
 }
 
-std::string Now()
-{
+std::string Now() {
     wchar_t date[128] = {}, time[128] = {};
     GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);
     GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, 128);
     return fw::FromWide(std::wstring(date) + L" " + time);
 }
 
-void AddSystem(ReportFacts& facts)
-{
+void AddSystem(ReportFacts& facts) {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
 #pragma GCC diagnostic push
@@ -46,8 +45,7 @@ void AddSystem(ReportFacts& facts)
     facts.decimalSeparator = fw::FromWide(LocaleText(LOCALE_SDECIMAL));
 }
 
-ReportFacts GatherFacts()
-{
+ReportFacts GatherFacts() {
     ReportFacts facts;
     facts.reportFile = fw::FromWide(ReportPath());
     facts.date = Now();
@@ -73,8 +71,7 @@ ReportFacts GatherFacts()
 
 } // namespace
 
-void AppendDebugLine(std::string_view line)
-{
+void AppendDebugLine(std::string_view line) {
     HANDLE file = CreateFileW(ReportPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -86,8 +83,7 @@ void AppendDebugLine(std::string_view line)
     CloseHandle(file);
 }
 
-void WriteDebugReport()
-{
+void WriteDebugReport() {
     std::wstring path = ReportPath();
     // A report that stays (locked, read-only) is left as it is: the new lines
     // must not be mixed into it.

@@ -10,8 +10,7 @@
 
 namespace hh_funcs {
 
-VersionReading ReadFileVersion(const std::wstring& path)
-{
+VersionReading ReadFileVersion(const std::wstring& path) {
     if (path.empty() || !FileExists(path))
         return {};
     DWORD handle = 0;
@@ -22,15 +21,14 @@ VersionReading ReadFileVersion(const std::wstring& path)
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data()) ||
-        !VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) ||
-        !fixed || length < sizeof(VS_FIXEDFILEINFO))
+        !VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
+        length < sizeof(VS_FIXEDFILEINFO))
         return {};
     FileVersion parts = VersionFromWords(fixed->dwFileVersionMS, fixed->dwFileVersionLS);
     return {parts, VersionText(parts)};
 }
 
-VersionReading ReadBrowserVersionOf(const std::wstring& path)
-{
+VersionReading ReadBrowserVersionOf(const std::wstring& path) {
     VersionReading reading = ReadFileVersion(path);
     if (reading.text.empty())
         return reading;
@@ -39,16 +37,16 @@ VersionReading ReadBrowserVersionOf(const std::wstring& path)
     return reading;
 }
 
-VersionReading ReadBrowserVersion() { return ReadBrowserVersionOf(SystemDirectory() + L"\\Shdocvw.dll"); }
+VersionReading ReadBrowserVersion() {
+    return ReadBrowserVersionOf(SystemDirectory() + L"\\Shdocvw.dll");
+}
 
-std::string HelpFriendlyVersion()
-{
+std::string HelpFriendlyVersion() {
     VersionReading reading = ReadFileVersion(hh::FindHelpControlPath());
     return reading.text.empty() ? std::string() : HelpFriendlyName(reading.parts);
 }
 
-std::string BrowserFriendlyVersion()
-{
+std::string BrowserFriendlyVersion() {
     VersionReading reading = ReadBrowserVersion();
     return reading.text.empty() ? std::string() : BrowserFriendlyName(reading.parts);
 }

@@ -11,8 +11,7 @@ namespace hh_funcs {
 namespace {
 
 // Calls fill(buffer, size) with a growing buffer until the whole text fits.
-template <class Fill> std::wstring GrowingRead(Fill fill)
-{
+template <class Fill> std::wstring GrowingRead(Fill fill) {
     std::wstring text(MAX_PATH, L'\0');
     for (;;) {
         DWORD length = fill(text.data(), DWORD(text.size()));
@@ -26,12 +25,13 @@ template <class Fill> std::wstring GrowingRead(Fill fill)
     }
 }
 
-DWORD Attributes(const std::wstring& path) { return GetFileAttributesW(path.c_str()); }
+DWORD Attributes(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str());
+}
 
 } // namespace
 
-std::wstring ProgramFilePath()
-{
+std::wstring ProgramFilePath() {
     // A cut-off name fills the whole buffer; only a shorter one is complete.
     return GrowingRead([](wchar_t* buffer, DWORD size) {
         DWORD length = GetModuleFileNameW(nullptr, buffer, size);
@@ -39,8 +39,7 @@ std::wstring ProgramFilePath()
     });
 }
 
-std::vector<std::wstring> CommandLineItems()
-{
+std::vector<std::wstring> CommandLineItems() {
     std::vector<std::wstring> items;
     // Only a wide entry point has the runtime fill __wargv.
     for (int i = 0; __wargv && i < __argc; ++i)
@@ -48,20 +47,17 @@ std::vector<std::wstring> CommandLineItems()
     return items;
 }
 
-bool FileExists(const std::wstring& path)
-{
+bool FileExists(const std::wstring& path) {
     DWORD attributes = Attributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool DirectoryExists(const std::wstring& path)
-{
+bool DirectoryExists(const std::wstring& path) {
     DWORD attributes = Attributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::wstring SystemDirectory()
-{
+std::wstring SystemDirectory() {
     std::wstring directory = GrowingRead([](wchar_t* buffer, DWORD size) {
         UINT length = GetSystemDirectoryW(buffer, size);
         return length >= size ? size : length;
@@ -70,8 +66,7 @@ std::wstring SystemDirectory()
     return directory;
 }
 
-std::wstring TempDirectory()
-{
+std::wstring TempDirectory() {
     std::wstring directory = GrowingRead([](wchar_t* buffer, DWORD size) {
         DWORD length = GetTempPathW(size, buffer);
         return length >= size ? size : length;
@@ -82,8 +77,7 @@ std::wstring TempDirectory()
     return directory;
 }
 
-bool CanWriteToDirectory(const std::wstring& directory)
-{
+bool CanWriteToDirectory(const std::wstring& directory) {
     std::wstring probe = directory;
     TrimTrailingChar(probe, L'\\');
     probe += L"\\$_Temp_$.$$$";

@@ -10,8 +10,7 @@ namespace {
 
 // The path in the ANSI code page, when every character of it survives there
 // (no '?' and no look-alike in place of a letter).
-std::optional<std::string> ExactAnsi(const std::wstring& path)
-{
+std::optional<std::string> ExactAnsi(const std::wstring& path) {
     // UTF-8 holds every character, and refuses the "lossy" question.
     bool utf8 = GetACP() == CP_UTF8;
     DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
@@ -28,8 +27,7 @@ std::optional<std::string> ExactAnsi(const std::wstring& path)
 
 } // namespace
 
-bool DisplayHelpFile(const std::wstring& file)
-{
+bool DisplayHelpFile(const std::wstring& file) {
     HWND desktop = GetDesktopWindow();
     if (HtmlHelpDefault) {
         if (std::optional<std::string> ansi = ExactAnsi(file)) {
@@ -44,8 +42,7 @@ bool DisplayHelpFile(const std::wstring& file)
     return true;
 }
 
-void CloseAllHelpWindows()
-{
+void CloseAllHelpWindows() {
     if (HtmlHelpDefault)
         HtmlHelpDefault(nullptr, nullptr, HH_CLOSE_ALL, 0);
 }

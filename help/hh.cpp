@@ -12,12 +12,10 @@ HtmlHelpProcA HtmlHelpDefault = nullptr;
 
 namespace {
 
-constexpr wchar_t kControlKey[] =
-    L"CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
+constexpr wchar_t kControlKey[] = L"CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
 
 // The key's default value as stored: a REG_EXPAND_SZ keeps its references.
-std::wstring DefaultValue(HKEY key)
-{
+std::wstring DefaultValue(HKEY key) {
     DWORD type = 0, bytes = 0;
     if (RegQueryValueExW(key, nullptr, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
@@ -33,15 +31,13 @@ std::wstring DefaultValue(HKEY key)
     return text;
 }
 
-template <class Proc> Proc Export(const char* name)
-{
+template <class Proc> Proc Export(const char* name) {
     return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(hhLibraryHandle, name)));
 }
 
 } // namespace
 
-std::wstring FindHelpControlPath()
-{
+std::wstring FindHelpControlPath() {
     HKEY key;
     if (RegOpenKeyExW(HKEY_CLASSES_ROOT, kControlKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return {};
@@ -52,8 +48,7 @@ std::wstring FindHelpControlPath()
     return path;
 }
 
-void LoadHelpLibrary()
-{
+void LoadHelpLibrary() {
     if (hhLibraryHandle)
         return;
     std::wstring path = FindHelpControlPath();
@@ -67,8 +62,7 @@ void LoadHelpLibrary()
     HtmlHelpDefault = Export<HtmlHelpProcA>("HtmlHelpA");
 }
 
-void UnloadHelpLibrary()
-{
+void UnloadHelpLibrary() {
     if (!hhLibraryHandle)
         return;
     FreeLibrary(hhLibraryHandle);
@@ -78,12 +72,13 @@ void UnloadHelpLibrary()
     hhLibraryHandle = nullptr;
 }
 
-void Initialize()
-{
+void Initialize() {
     if (hhLoadAtStartup)
         LoadHelpLibrary();
 }
 
-void Finalize() { UnloadHelpLibrary(); }
+void Finalize() {
+    UnloadHelpLibrary();
+}
 
 } // namespace hh

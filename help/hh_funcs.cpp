@@ -8,7 +8,6 @@
 #include "help/rules/Paths.h"
 #include "help/rules/ReportText.h"
 
-
 namespace hh_funcs {
 
 std::wstring _ModulePath;
@@ -28,8 +27,7 @@ std::string _ieFriendlyVerStr;
 
 namespace {
 
-bool DebugSwitchOn()
-{
+bool DebugSwitchOn() {
     if (FileExists(_ModuleDir + L"\\debug.debug"))
         return true;
     std::vector<std::wstring> items = CommandLineItems();
@@ -41,8 +39,7 @@ bool DebugSwitchOn()
 
 } // namespace
 
-void SurveyHelpEnvironment()
-{
+void SurveyHelpEnvironment() {
     _ModulePath = ProgramFilePath();
     _ModuleDir = DirectoryPart(_ModulePath);
     _ModuleName = FileNamePart(_ModulePath);
@@ -66,10 +63,11 @@ void SurveyHelpEnvironment()
     WriteDebugReport();
 }
 
-void Initialize() { SurveyHelpEnvironment(); }
+void Initialize() {
+    SurveyHelpEnvironment();
+}
 
-void Finalize()
-{
+void Finalize() {
     for (std::wstring* path : {&_ModulePath, &_ModuleDir, &_ModuleName, &_RunDir, &_DebugDir})
         path->clear();
     for (std::string* text : {&_hhVerStr, &_hhFriendlyVerStr, &_ieVerStr, &_ieFriendlyVerStr})

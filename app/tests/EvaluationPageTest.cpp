@@ -27,14 +27,12 @@ const std::string kNoSign = "Erreur : signe inexistant !";
 
 class EvaluationPageTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         MainWindowTest::SetUp();
         form->tlbtnSheet2Click(nullptr);
         guitest::Pump();
     }
-    void ExpectNewQuestion() const
-    {
+    void ExpectNewQuestion() const {
         EXPECT_EQ(CellDots(13), "1 2 3 4 5 6");
         EXPECT_EQ(CellDots(19), "1 2 3 4 5 6");
         auto questions = braille::QuestionList();
@@ -52,8 +50,7 @@ protected:
     }
 
     // Sets the workshop's dots from code, as the answer to check.
-    void SetAnswer(braille::DotSet first, braille::DotSet second)
-    {
+    void SetAnswer(braille::DotSet first, braille::DotSet second) {
         ShowCell(form->Shapes + 12, first);
         ShowCell(form->Shapes + 18, second);
     }
@@ -62,10 +59,11 @@ protected:
     void Erase() { SendMessageW(form->btnEffacer->Handle(), BM_CLICK, 0, 0); }
 };
 
-TEST_F(EvaluationPageTest, ShowingThePageSetsUpANewQuestion) { ExpectNewQuestion(); }
+TEST_F(EvaluationPageTest, ShowingThePageSetsUpANewQuestion) {
+    ExpectNewQuestion();
+}
 
-TEST_F(EvaluationPageTest, AnyMouseButtonLowersARaisedDotOnThePress)
-{
+TEST_F(EvaluationPageTest, AnyMouseButtonLowersARaisedDotOnThePress) {
     PressDot(13, 1, WM_LBUTTONDOWN);
     PressDot(13, 5, WM_RBUTTONDOWN);
     PressDot(19, 6, WM_MBUTTONDOWN);
@@ -77,8 +75,7 @@ TEST_F(EvaluationPageTest, AnyMouseButtonLowersARaisedDotOnThePress)
     EXPECT_EQ(form->Label5->Caption(), "");
 }
 
-TEST_F(EvaluationPageTest, VerdictsAndTheirColours)
-{
+TEST_F(EvaluationPageTest, VerdictsAndTheirColours) {
     using braille::Dots;
     struct Case {
         const char* question;
@@ -112,8 +109,7 @@ TEST_F(EvaluationPageTest, VerdictsAndTheirColours)
     }
 }
 
-TEST_F(EvaluationPageTest, AfterAVerdictPressesChangeOnlyTheDots)
-{
+TEST_F(EvaluationPageTest, AfterAVerdictPressesChangeOnlyTheDots) {
     form->Edit1->SetText("a");
     SetAnswer(braille::Dots("none"), braille::Dots("1"));
     Validate();
@@ -125,8 +121,7 @@ TEST_F(EvaluationPageTest, AfterAVerdictPressesChangeOnlyTheDots)
     EXPECT_EQ(form->Label5->Caption(), kCorrect);
 }
 
-TEST_F(EvaluationPageTest, EffacerAndReturningToThePageDrawANewQuestion)
-{
+TEST_F(EvaluationPageTest, EffacerAndReturningToThePageDrawANewQuestion) {
     PressDot(13, 2);
     Validate();
     Erase();
@@ -137,8 +132,7 @@ TEST_F(EvaluationPageTest, EffacerAndReturningToThePageDrawANewQuestion)
     ExpectNewQuestion();
 }
 
-TEST_F(EvaluationPageTest, EveryAnswerPatternIsJudgedAsTheRecognitionSays)
-{
+TEST_F(EvaluationPageTest, EveryAnswerPatternIsJudgedAsTheRecognitionSays) {
     form->Edit1->SetText("A");
     for (unsigned pattern = 0; pattern < 4096; ++pattern) {
         auto first = braille::DotSet::FromMask(pattern & 63);
@@ -150,16 +144,13 @@ TEST_F(EvaluationPageTest, EveryAnswerPatternIsJudgedAsTheRecognitionSays)
         SetAnswer(first, second);
         form->btnValiderClick(nullptr);
         auto expected = braille::RecognizeCells(first, second);
-        std::string verdict = !expected        ? kNoSign
-                              : *expected == "A" ? kCorrect
-                                                 : kIncorrect;
+        std::string verdict = !expected ? kNoSign : *expected == "A" ? kCorrect : kIncorrect;
         ASSERT_EQ(form->Edit2->Text(), expected ? std::string(*expected) : "") << pattern;
         ASSERT_EQ(form->Label5->Caption(), verdict) << pattern;
     }
 }
 
-TEST_F(EvaluationPageTest, QuestionsAreDrawnUniformlyFromAllEntries)
-{
+TEST_F(EvaluationPageTest, QuestionsAreDrawnUniformlyFromAllEntries) {
     auto questions = braille::QuestionList();
     const int perEntry = 50;
     const int draws = perEntry * int(questions.size());
@@ -186,8 +177,7 @@ TEST_F(EvaluationPageTest, QuestionsAreDrawnUniformlyFromAllEntries)
     EXPECT_GT(repeats, 0) << "the same entry never came twice in a row";
 }
 
-TEST_F(EvaluationPageTest, AltAndTheUnderlinedLetterPressTheButtons)
-{
+TEST_F(EvaluationPageTest, AltAndTheUnderlinedLetterPressTheButtons) {
     HWND focus = GetFocus() ? GetFocus() : form->Handle();
     PostMessageW(focus, WM_SYSCHAR, L'v', LPARAM(1u << 29));
     guitest::Pump();
@@ -199,8 +189,7 @@ TEST_F(EvaluationPageTest, AltAndTheUnderlinedLetterPressTheButtons)
 
 // The button pressed hands the focus to the other, by every route, and Tab
 // goes on from there.
-TEST_F(EvaluationPageTest, FocusGoesFromValiderToEffacerAndBack)
-{
+TEST_F(EvaluationPageTest, FocusGoesFromValiderToEffacerAndBack) {
     struct Route {
         const char* name;
         void (*press)(HWND button, wchar_t accessKey);
@@ -210,10 +199,11 @@ TEST_F(EvaluationPageTest, FocusGoesFromValiderToEffacerAndBack)
         {"space", [](HWND button, wchar_t) { guitest::PressKey(button, VK_SPACE); }},
         {"return", [](HWND button, wchar_t) { guitest::PressKey(button, VK_RETURN); }},
         {"alt+letter",
+         [](HWND button, wchar_t key) { PostMessageW(button, WM_SYSCHAR, key, LPARAM(1u << 29)); }},
+        {"letter alone",
          [](HWND button, wchar_t key) {
-             PostMessageW(button, WM_SYSCHAR, key, LPARAM(1u << 29));
+             guitest::Type(button, {&key, 1});
          }},
-        {"letter alone", [](HWND button, wchar_t key) { guitest::Type(button, {&key, 1}); }},
     };
     HWND valider = form->btnValider->Handle();
     HWND effacer = form->btnEffacer->Handle();

@@ -12,14 +12,12 @@ constexpr int kAideButton = 5;
 
 class HelpCommandTest : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         hh::UnloadHelpLibrary();
         MainWindowTest::SetUp();
         guitest::ResetBeepCount();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         MainWindowTest::TearDown();
         hh::UnloadHelpLibrary();
     }
@@ -27,8 +25,7 @@ protected:
 };
 } // namespace
 
-TEST_F(HelpCommandTest, WithoutTheLibraryBothRoutesBeepAndNothingOpens)
-{
+TEST_F(HelpCommandTest, WithoutTheLibraryBothRoutesBeepAndNothingOpens) {
     ClickToolButton(kAideButton);
     guitest::Pump();
     EXPECT_EQ(guitest::BeepCount(), 1);
@@ -37,8 +34,7 @@ TEST_F(HelpCommandTest, WithoutTheLibraryBothRoutesBeepAndNothingOpens)
     EXPECT_EQ(HelpWindow(), nullptr);
 }
 
-TEST_F(HelpCommandTest, TheMainWindowClosesTheHelpWindowsAsItGoes)
-{
+TEST_F(HelpCommandTest, TheMainWindowClosesTheHelpWindowsAsItGoes) {
     hh::LoadHelpLibrary();
     ASSERT_NE(hh::HtmlHelpDefault, nullptr);
     // The program's help file, built beside the program one folder up.
@@ -53,8 +49,7 @@ TEST_F(HelpCommandTest, TheMainWindowClosesTheHelpWindowsAsItGoes)
     EXPECT_EQ(guitest::BeepCount(), 0);
 }
 
-TEST_F(HelpCommandTest, AHelpFileInAFolderTheAnsiCodePageCannotSpellOpens)
-{
+TEST_F(HelpCommandTest, AHelpFileInAFolderTheAnsiCodePageCannotSpellOpens) {
     hh::LoadHelpLibrary();
     ASSERT_NE(hh::HtmlHelpW, nullptr);
     std::wstring tests = hh_funcs::DirectoryPart(hh_funcs::ProgramFilePath());
@@ -62,7 +57,8 @@ TEST_F(HelpCommandTest, AHelpFileInAFolderTheAnsiCodePageCannotSpellOpens)
                           std::to_wstring(GetCurrentProcessId());
     std::wstring file = folder + L"\\Sixpointe.chm";
     CreateDirectoryW(folder.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileW((hh_funcs::DirectoryPart(tests) + L"\\Sixpointe.chm").c_str(), file.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((hh_funcs::DirectoryPart(tests) + L"\\Sixpointe.chm").c_str(),
+                          file.c_str(), FALSE));
     ASSERT_TRUE(hh::DisplayHelpFile(file));
     guitest::Pump();
     HWND help = HelpWindow();

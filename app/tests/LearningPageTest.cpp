@@ -21,8 +21,7 @@ struct PageState {
 
 const PageState kCleared{"", "Entrez un caract\xE8re...", "", "", "none", "none"};
 
-PageState Showing(std::string text, std::string caption, std::string first, std::string second)
-{
+PageState Showing(std::string text, std::string caption, std::string first, std::string second) {
     return {text, text, caption, text, first, second};
 }
 
@@ -35,13 +34,15 @@ struct TypingCase {
 
 class LearningPageTest : public MainWindowTest {
 protected:
-    PageState State() const
-    {
-        return {form->alEdit1->Text(), form->Label1->Caption(), form->Label2->Caption(),
-                form->Label3->Caption(), CellDots(1), CellDots(7)};
+    PageState State() const {
+        return {form->alEdit1->Text(),
+                form->Label1->Caption(),
+                form->Label2->Caption(),
+                form->Label3->Caption(),
+                CellDots(1),
+                CellDots(7)};
     }
-    void ExpectState(const PageState& expected, const std::string& context) const
-    {
+    void ExpectState(const PageState& expected, const std::string& context) const {
         PageState actual = State();
         EXPECT_EQ(actual.text, expected.text) << context;
         EXPECT_EQ(actual.label1, expected.label1) << context;
@@ -52,16 +53,14 @@ protected:
     }
 };
 
-TEST_F(LearningPageTest, StartsClearedWithTheFocusInTheField)
-{
+TEST_F(LearningPageTest, StartsClearedWithTheFocusInTheField) {
     ExpectState(kCleared, "at start");
     EXPECT_EQ(GetFocus(), EditWindow());
     EXPECT_TRUE(form->tlbtnNouveau->Enabled());
     EXPECT_TRUE(form->Nouveau1->Enabled());
 }
 
-TEST_F(LearningPageTest, TypingShowsTheCellsOrClearsThePage)
-{
+TEST_F(LearningPageTest, TypingShowsTheCellsOrClearsThePage) {
     const TypingCase cases[] = {
         {L"a", Showing("a", "minuscule", "none", "1")},
         {L"A", Showing("A", "Majuscule", "4 6", "1")},
@@ -94,8 +93,7 @@ TEST_F(LearningPageTest, TypingShowsTheCellsOrClearsThePage)
     }
 }
 
-TEST_F(LearningPageTest, AnEmptiedFieldRunsTheChangeHandlerOneLevelDeep)
-{
+TEST_F(LearningPageTest, AnEmptiedFieldRunsTheChangeHandlerOneLevelDeep) {
     int changes = 0;
     auto original = form->alEdit1->OnChange;
     form->alEdit1->OnChange = [&](fw::TComponent* sender) {
@@ -111,8 +109,7 @@ TEST_F(LearningPageTest, AnEmptiedFieldRunsTheChangeHandlerOneLevelDeep)
     ExpectState(kCleared, "after ab");
 }
 
-TEST_F(LearningPageTest, BackspaceEmptiesTheWholeField)
-{
+TEST_F(LearningPageTest, BackspaceEmptiesTheWholeField) {
     Type(EditWindow(), L"oe");
     guitest::PressKey(EditWindow(), VK_BACK);
     ExpectState(kCleared, "Backspace on oe");
@@ -120,8 +117,7 @@ TEST_F(LearningPageTest, BackspaceEmptiesTheWholeField)
     ExpectState(kCleared, "Backspace on the empty field");
 }
 
-TEST_F(LearningPageTest, DeleteKeyChangesTheRowOrClears)
-{
+TEST_F(LearningPageTest, DeleteKeyChangesTheRowOrClears) {
     Type(EditWindow(), L"oe");
     form->alEdit1->SetSelection(0, 0);
     guitest::PressKey(EditWindow(), VK_DELETE);
@@ -131,16 +127,14 @@ TEST_F(LearningPageTest, DeleteKeyChangesTheRowOrClears)
     ExpectState(kCleared, "Delete of the last character");
 }
 
-TEST_F(LearningPageTest, TypingOverASelectionReplacesTheRow)
-{
+TEST_F(LearningPageTest, TypingOverASelectionReplacesTheRow) {
     Type(EditWindow(), L"A");
     form->alEdit1->SelectAll();
     Type(EditWindow(), L"/");
     ExpectState(Showing("/", "", "none", "2 5 6"), "slash over A");
 }
 
-TEST_F(LearningPageTest, PastedTextIsLookedUpWhole)
-{
+TEST_F(LearningPageTest, PastedTextIsLookedUpWhole) {
     guitest::Paste(EditWindow(), L"oe");
     ExpectState(Showing("oe", "minuscules", "none", "2 4 6"), "paste oe");
     form->tlbtnNouveauClick(nullptr);
@@ -148,16 +142,14 @@ TEST_F(LearningPageTest, PastedTextIsLookedUpWhole)
     ExpectState(kCleared, "paste abcd");
 }
 
-TEST_F(LearningPageTest, TextSetFromCodeShowsLikeTyping)
-{
+TEST_F(LearningPageTest, TextSetFromCodeShowsLikeTyping) {
     form->alEdit1->SetText("A");
     ExpectState(Showing("A", "Majuscule", "4 6", "1"), "SetText A");
     form->alEdit1->SetText("xyz");
     ExpectState(kCleared, "SetText xyz");
 }
 
-TEST_F(LearningPageTest, ReturnBeepsAndLeavesTheText)
-{
+TEST_F(LearningPageTest, ReturnBeepsAndLeavesTheText) {
     Type(EditWindow(), L"a");
     guitest::ResetBeepCount();
     guitest::PressKey(EditWindow(), VK_RETURN);
@@ -165,8 +157,7 @@ TEST_F(LearningPageTest, ReturnBeepsAndLeavesTheText)
     ExpectState(Showing("a", "minuscule", "none", "1"), "after Return");
 }
 
-TEST_F(LearningPageTest, NouveauClearsAndPutsTheFocusBackInTheField)
-{
+TEST_F(LearningPageTest, NouveauClearsAndPutsTheFocusBackInTheField) {
     Type(EditWindow(), L"A");
     SetFocus(form->Handle()); // away from the field
     form->tlbtnNouveauClick(nullptr);
@@ -178,16 +169,14 @@ TEST_F(LearningPageTest, NouveauClearsAndPutsTheFocusBackInTheField)
 namespace {
 
 // Character height of the font the field's window draws with, in pixels.
-int WindowFontHeight(HWND edit)
-{
+int WindowFontHeight(HWND edit) {
     LOGFONTW font{};
     GetObjectW(HFONT(SendMessageW(edit, WM_GETFONT, 0, 0)), sizeof font, &font);
     return std::abs(font.lfHeight);
 }
 
 // Leftmost and rightmost columns of dark ink in the field, as drawn on screen.
-std::pair<int, int> InkColumns(HWND edit)
-{
+std::pair<int, int> InkColumns(HWND edit) {
     RECT client{};
     GetClientRect(edit, &client);
     HDC dc = GetDC(edit);
@@ -205,8 +194,7 @@ std::pair<int, int> InkColumns(HWND edit)
 
 } // namespace
 
-TEST_F(LearningPageTest, EveryRowIsShownWholeOnOneLine)
-{
+TEST_F(LearningPageTest, EveryRowIsShownWholeOnOneLine) {
     HWND edit = EditWindow();
     RECT client{};
     GetClientRect(edit, &client);

@@ -16,34 +16,32 @@
 
 namespace {
 
-RECT ClientRectOf(HWND window)
-{
+RECT ClientRectOf(HWND window) {
     RECT r{};
     GetClientRect(window, &r);
     return r;
 }
 
 // The window's rectangle in its parent's client coordinates.
-RECT PlaceInParent(HWND window)
-{
+RECT PlaceInParent(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
 
-int Scaled(int pixelsAt96) { return MulDiv(pixelsAt96, fw::ScreenDpi(), 96); }
+int Scaled(int pixelsAt96) {
+    return MulDiv(pixelsAt96, fw::ScreenDpi(), 96);
+}
 
-std::string Describe(const RECT& r)
-{
+std::string Describe(const RECT& r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
            std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
 }
 
 } // namespace
 
-TEST_F(MainWindowTest, LayoutIsScaledOnceToThePixel)
-{
+TEST_F(MainWindowTest, LayoutIsScaledOnceToThePixel) {
     if (const char* expected = std::getenv("SIX_EXPECTED_DPI"))
         ASSERT_EQ(fw::ScreenDpi(), std::atoi(expected)) << "the desktop's resolution";
     form->tlbtnSheet2Click(nullptr); // both pages made

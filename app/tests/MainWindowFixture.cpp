@@ -18,15 +18,13 @@ namespace {
 // The program's own modules, initialised once for the whole test program.
 class ModulesEnvironment : public testing::Environment {
 public:
-    void SetUp() override
-    {
+    void SetUp() override {
         AlignEdit::Initialize();
         Lines::Initialize();
         About::Initialize();
         Sixpointe::Initialize();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         Sixpointe::Finalize();
         About::Finalize();
         Lines::Finalize();
@@ -36,66 +34,58 @@ public:
 const auto* const environment = testing::AddGlobalTestEnvironment(new ModulesEnvironment);
 } // namespace
 
-void MainWindowTest::SetUp()
-{
+void MainWindowTest::SetUp() {
     form = fw::Application()->CreateForm<TForm1>();
     form->Show();
     guitest::Pump();
 }
 
-void MainWindowTest::TearDown()
-{
+void MainWindowTest::TearDown() {
     fw::TComponent::Free(form);
     guitest::Pump();
 }
 
-std::string MainWindowTest::CellDots(int firstShape) const
-{
+std::string MainWindowTest::CellDots(int firstShape) const {
     return ReadCell(form->Shapes + firstShape - 1).ToString();
 }
 
-HWND MainWindowTest::PanelOf(int firstShape) const
-{
+HWND MainWindowTest::PanelOf(int firstShape) const {
     return form->Shapes[firstShape - 1]->Parent()->Handle();
 }
 
-POINT MainWindowTest::DotCentre(int dot)
-{
+POINT MainWindowTest::DotCentre(int dot) {
     int column = dot <= 3 ? 24 : 72;
     int row = 16 + ((dot - 1) % 3) * 32;
     return {column + 12, row + 12};
 }
 
-void MainWindowTest::PressDot(int firstShape, int dot, UINT button)
-{
+void MainWindowTest::PressDot(int firstShape, int dot, UINT button) {
     POINT p = DotCentre(dot);
     guitest::Click(PanelOf(firstShape), p.x, p.y, button);
 }
 
-HWND MainWindowTest::EditWindow() const { return form->alEdit1->Handle(); }
+HWND MainWindowTest::EditWindow() const {
+    return form->alEdit1->Handle();
+}
 
-bool MainWindowTest::NativeMenuItemGrayed(const fw::TMenuItem& item) const
-{
+bool MainWindowTest::NativeMenuItemGrayed(const fw::TMenuItem& item) const {
     UINT state = GetMenuState(GetMenu(form->Handle()), UINT(item.Command()), MF_BYCOMMAND);
     EXPECT_NE(state, UINT(-1)) << "no such item in the menu bar";
     return (state & MF_GRAYED) != 0;
 }
 
-void MainWindowTest::ChooseMenuLater(const char* itemName)
-{
+void MainWindowTest::ChooseMenuLater(const char* itemName) {
     auto* item = dynamic_cast<fw::TMenuItem*>(form->FindComponent(itemName));
     ASSERT_NE(item, nullptr) << itemName;
     PostMessageW(form->Handle(), WM_COMMAND, WPARAM(item->Command()), 0);
 }
 
-void MainWindowTest::ChooseMenu(const char* itemName)
-{
+void MainWindowTest::ChooseMenu(const char* itemName) {
     ChooseMenuLater(itemName);
     guitest::Pump();
 }
 
-void MainWindowTest::ClickToolButton(int index)
-{
+void MainWindowTest::ClickToolButton(int index) {
     RECT r;
     HWND toolbar = form->ToolBar1->Handle();
     SendMessageW(toolbar, TB_GETITEMRECT, WPARAM(index), LPARAM(&r));

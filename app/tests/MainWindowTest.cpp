@@ -20,8 +20,7 @@
 #include <functional>
 
 namespace {
-SIZE WindowSize(HWND window)
-{
+SIZE WindowSize(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
     return {r.right - r.left, r.bottom - r.top};
@@ -31,8 +30,7 @@ SIZE WindowSize(HWND window)
 class MainWindowFrameTest : public MainWindowTest {
 protected:
     HWND Form() const { return form->Handle(); }
-    void ClickTab(int index)
-    {
+    void ClickTab(int index) {
         RECT r;
         HWND tabs = form->PageControl1->Handle();
         SendMessageW(tabs, TCM_GETITEMRECT, WPARAM(index), LPARAM(&r));
@@ -41,8 +39,7 @@ protected:
     int ActivePage() const { return form->PageControl1->ActivePageIndex(); }
 };
 
-TEST_F(MainWindowFrameTest, StartsOnTheLearningPageWithItsLook)
-{
+TEST_F(MainWindowFrameTest, StartsOnTheLearningPageWithItsLook) {
     EXPECT_EQ(fw::FromWide(guitest::WindowText(Form())),
               "Sixpointe 1.0 - L'alphabet Braille pour les voyants");
     EXPECT_EQ(ActivePage(), 0);
@@ -60,8 +57,7 @@ TEST_F(MainWindowFrameTest, StartsOnTheLearningPageWithItsLook)
     EXPECT_EQ(form->tlbtnQuitter->Hint(), "Quitter");
 }
 
-TEST_F(MainWindowFrameTest, EveryRouteSwitchesPagesAndTheNouveauCommandFollows)
-{
+TEST_F(MainWindowFrameTest, EveryRouteSwitchesPagesAndTheNouveauCommandFollows) {
     struct Route {
         const char* name;
         std::function<void()> toLearning, toEvaluation;
@@ -70,7 +66,10 @@ TEST_F(MainWindowFrameTest, EveryRouteSwitchesPagesAndTheNouveauCommandFollows)
         {"tool buttons", [&] { ClickToolButton(2); }, [&] { ClickToolButton(3); }},
         {"menu", [&] { ChooseMenu("ModeApprentissage1"); }, [&] { ChooseMenu("ModeEvaluation1"); }},
         {"tabs", [&] { ClickTab(0); }, [&] { ClickTab(1); }},
-        {"Ctrl+Tab", [&] { guitest::PressKeyHolding(GetFocus(), VK_TAB, {VK_CONTROL, VK_SHIFT}); },
+        {"Ctrl+Tab",
+         [&] {
+             guitest::PressKeyHolding(GetFocus(), VK_TAB, {VK_CONTROL, VK_SHIFT});
+         },
          [&] { guitest::PressKeyHolding(GetFocus(), VK_TAB, {VK_CONTROL}); }},
     };
     for (const Route& route : routes) {
@@ -88,8 +87,7 @@ TEST_F(MainWindowFrameTest, EveryRouteSwitchesPagesAndTheNouveauCommandFollows)
     }
 }
 
-TEST_F(MainWindowFrameTest, ChoosingTheActivePageAgainChangesNothing)
-{
+TEST_F(MainWindowFrameTest, ChoosingTheActivePageAgainChangesNothing) {
     guitest::Type(EditWindow(), L"A");
     ChooseMenu("ModeApprentissage1");
     ClickToolButton(2);
@@ -104,16 +102,14 @@ TEST_F(MainWindowFrameTest, ChoosingTheActivePageAgainChangesNothing)
     EXPECT_EQ(CellDots(13), "2 3 4 5 6");
 }
 
-TEST_F(MainWindowFrameTest, NouveauFromTheMenuClearsThePage)
-{
+TEST_F(MainWindowFrameTest, NouveauFromTheMenuClearsThePage) {
     guitest::Type(EditWindow(), L"A");
     ChooseMenu("Nouveau1");
     EXPECT_EQ(form->alEdit1->Text(), "");
     EXPECT_EQ(CellDots(1), "none");
 }
 
-TEST_F(MainWindowFrameTest, TheWindowKeepsItsSize)
-{
+TEST_F(MainWindowFrameTest, TheWindowKeepsItsSize) {
     MINMAXINFO info{};
     SendMessageW(Form(), WM_GETMINMAXINFO, 0, LPARAM(&info));
     EXPECT_EQ(info.ptMinTrackSize.x, 569);
@@ -138,8 +134,7 @@ TEST_F(MainWindowFrameTest, TheWindowKeepsItsSize)
 
 class EndingTest : public MainWindowFrameTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         MainWindowFrameTest::SetUp();
         auto destroy = form->OnDestroy;
         form->OnDestroy = [this, destroy](fw::TComponent* sender) {
@@ -153,14 +148,12 @@ protected:
         };
     }
     // Runs the application's loop until the program asks to end, then frees the window.
-    void RunUntilEnd()
-    {
+    void RunUntilEnd() {
         fw::Application()->Run();
         fw::Application()->DestroyForms();
         form = nullptr;
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         if (form)
             MainWindowFrameTest::TearDown();
     }
@@ -168,16 +161,14 @@ protected:
     int closed = 0;
 };
 
-TEST_F(EndingTest, QuitterFromTheMenuEndsWithoutClose)
-{
+TEST_F(EndingTest, QuitterFromTheMenuEndsWithoutClose) {
     ChooseMenuLater("Quitter1");
     RunUntilEnd();
     EXPECT_EQ(closed, 0);
     EXPECT_EQ(destroyed, 1);
 }
 
-TEST_F(EndingTest, QuitterToolButtonEndsWithoutClose)
-{
+TEST_F(EndingTest, QuitterToolButtonEndsWithoutClose) {
     RECT r;
     HWND toolbar = form->ToolBar1->Handle();
     SendMessageW(toolbar, TB_GETITEMRECT, 6, LPARAM(&r));
@@ -188,8 +179,7 @@ TEST_F(EndingTest, QuitterToolButtonEndsWithoutClose)
     EXPECT_EQ(destroyed, 1);
 }
 
-TEST_F(EndingTest, TheCloseBoxRunsCloseThenEnds)
-{
+TEST_F(EndingTest, TheCloseBoxRunsCloseThenEnds) {
     PostMessageW(Form(), WM_SYSCOMMAND, SC_CLOSE, 0);
     RunUntilEnd();
     EXPECT_EQ(closed, 1);
@@ -197,15 +187,13 @@ TEST_F(EndingTest, TheCloseBoxRunsCloseThenEnds)
 }
 
 namespace {
-void Repaint(HWND window)
-{
+void Repaint(HWND window) {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 } // namespace
 
-TEST_F(MainWindowTest, PageSwitchesAndRepaintsLeaveNoObjectBehind)
-{
+TEST_F(MainWindowTest, PageSwitchesAndRepaintsLeaveNoObjectBehind) {
     form->alEdit1->SetText("A"); // both cells of the Learning page drawn
     auto switchTwice = [this] {
         form->tlbtnSheet2Click(nullptr);
@@ -233,7 +221,8 @@ TEST_F(MainWindowTest, PageSwitchesAndRepaintsLeaveNoObjectBehind)
     guitest::GdiCreations one;
     Repaint(form->TabSheet1->Handle());
     std::printf("GDI objects created per repaint of the Learning page: %d, of which pens, "
-                "brushes and fonts: %d\n", one.Since(), one.DrawingObjectsSince());
+                "brushes and fonts: %d\n",
+                one.Since(), one.DrawingObjectsSince());
     // Regions and off-screen bitmaps are the system's to make; the pens,
     // brushes and fonts are the controls' own, made once.
     EXPECT_EQ(one.DrawingObjectsSince(), 0);

@@ -17,12 +17,15 @@ constexpr wchar_t kUtilityClass[] = L"SixpointeApplication";
 constexpr UINT kReleaseMessage = WM_APP + 0x100;
 } // namespace
 
-TApplication* Application() { return instance; }
+TApplication* Application() {
+    return instance;
+}
 
-TApplication::TApplication() : TComponent(nullptr) { instance = this; }
+TApplication::TApplication() : TComponent(nullptr) {
+    instance = this;
+}
 
-TApplication::~TApplication()
-{
+TApplication::~TApplication() {
     DestroyForms();
     if (utilityWindow_)
         DestroyWindow(utilityWindow_);
@@ -30,8 +33,7 @@ TApplication::~TApplication()
         instance = nullptr;
 }
 
-void TApplication::Initialize()
-{
+void TApplication::Initialize() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
                                                        ICC_TAB_CLASSES | ICC_COOL_CLASSES |
                                                        ICC_STANDARD_CLASSES};
@@ -39,8 +41,7 @@ void TApplication::Initialize()
     UtilityWindow();
 }
 
-HWND TApplication::UtilityWindow()
-{
+HWND TApplication::UtilityWindow() {
     if (utilityWindow_)
         return utilityWindow_;
     WNDCLASSEXW wc{};
@@ -54,8 +55,7 @@ HWND TApplication::UtilityWindow()
     return utilityWindow_;
 }
 
-LRESULT CALLBACK TApplication::UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK TApplication::UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kReleaseMessage && instance && instance->utilityWindow_ == hwnd) {
         instance->FreeReleasedForms();
         return 0;
@@ -63,15 +63,13 @@ LRESULT CALLBACK TApplication::UtilityProc(HWND hwnd, UINT message, WPARAM wPara
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-HICON TApplication::Icon()
-{
+HICON TApplication::Icon() {
     if (!icon_)
         icon_ = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
     return icon_;
 }
 
-void TApplication::Run()
-{
+void TApplication::Run() {
     terminated_ = false;
     if (mainForm_)
         mainForm_->ShowMainWindow();
@@ -95,8 +93,7 @@ void TApplication::Run()
     terminated_ = true;
 }
 
-void TApplication::ProcessMessages()
-{
+void TApplication::ProcessMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
@@ -107,8 +104,7 @@ void TApplication::ProcessMessages()
     }
 }
 
-bool TApplication::HandleMessage()
-{
+bool TApplication::HandleMessage() {
     MSG message;
     if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
         terminated_ = true;
@@ -118,20 +114,17 @@ bool TApplication::HandleMessage()
     return true;
 }
 
-void TApplication::DispatchOne(MSG& message)
-{
+void TApplication::DispatchOne(MSG& message) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }
 
-void TApplication::Terminate()
-{
+void TApplication::Terminate() {
     if (!terminated_)
         PostQuitMessage(0);
 }
 
-void TApplication::FormDestroyed(TComponent* form)
-{
+void TApplication::FormDestroyed(TComponent* form) {
     if (form == mainComponent_) {
         mainForm_ = nullptr;
         mainComponent_ = nullptr;
@@ -139,8 +132,7 @@ void TApplication::FormDestroyed(TComponent* form)
     std::erase(released_, form);
 }
 
-void TApplication::Release(TComponent* form)
-{
+void TApplication::Release(TComponent* form) {
     if (std::find(released_.begin(), released_.end(), form) != released_.end())
         return;
     released_.push_back(form);
@@ -152,8 +144,7 @@ void TApplication::Release(TComponent* form)
     }
 }
 
-void TApplication::FreeReleasedForms()
-{
+void TApplication::FreeReleasedForms() {
     // One at a time from the list: freeing a form may free others that were
     // released too (forms it owns), and those leave the list as they go.
     while (!released_.empty()) {
@@ -163,8 +154,7 @@ void TApplication::FreeReleasedForms()
     }
 }
 
-void TApplication::DestroyForms()
-{
+void TApplication::DestroyForms() {
     // Components go newest first, so the main form, created first, goes last.
     DestroyComponents();
     mainForm_ = nullptr;
@@ -172,8 +162,7 @@ void TApplication::DestroyForms()
     released_.clear();
 }
 
-std::string TApplication::ExeName() const
-{
+std::string TApplication::ExeName() const {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
@@ -185,8 +174,7 @@ std::string TApplication::ExeName() const
     }
 }
 
-void TApplication::ShowException(const std::string& message)
-{
+void TApplication::ShowException(const std::string& message) {
     if (OnException) {
         OnException(message);
         return;
@@ -195,8 +183,7 @@ void TApplication::ShowException(const std::string& message)
     MessageBoxW(owner, ToWide(message).c_str(), ToWide(title_).c_str(), MB_OK | MB_ICONSTOP);
 }
 
-void ReportHandlerException(std::exception_ptr error)
-{
+void ReportHandlerException(std::exception_ptr error) {
     std::string message;
     try {
         std::rethrow_exception(error);

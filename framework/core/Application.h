@@ -37,8 +37,7 @@ public:
     HICON Icon();
 
     // Creates a form owned by the application; the first one is the main form.
-    template <class T> T* CreateForm()
-    {
+    template <class T> T* CreateForm() {
         auto* form = new T(this);
         if (!mainForm_) {
             mainForm_ = form;

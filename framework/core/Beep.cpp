@@ -8,13 +8,14 @@ namespace {
 void (*beepObserver)() = nullptr;
 }
 
-void Beep()
-{
+void Beep() {
     MessageBeep(0);
     if (beepObserver)
         beepObserver();
 }
 
-void SetBeepObserver(void (*observer)()) { beepObserver = observer; }
+void SetBeepObserver(void (*observer)()) {
+    beepObserver = observer;
+}
 
 } // namespace fw

@@ -6,27 +6,23 @@
 
 namespace fw {
 
-TComponent::TComponent(TComponent* owner) : owner_(nullptr)
-{
+TComponent::TComponent(TComponent* owner) : owner_(nullptr) {
     if (owner)
         owner->InsertComponent(this);
 }
 
-TComponent::~TComponent()
-{
+TComponent::~TComponent() {
     DestroyComponents();
     if (owner_)
         owner_->RemoveComponent(this);
 }
 
-void TComponent::InsertComponent(TComponent* component)
-{
+void TComponent::InsertComponent(TComponent* component) {
     component->owner_ = this;
     components_.emplace_back(component);
 }
 
-void TComponent::RemoveComponent(TComponent* component)
-{
+void TComponent::RemoveComponent(TComponent* component) {
     auto it = std::find_if(components_.begin(), components_.end(),
                            [component](const auto& owned) { return owned.get() == component; });
     if (it != components_.end()) {
@@ -36,8 +32,7 @@ void TComponent::RemoveComponent(TComponent* component)
     component->owner_ = nullptr;
 }
 
-void TComponent::DestroyComponents()
-{
+void TComponent::DestroyComponents() {
     while (!components_.empty()) {
         std::unique_ptr<TComponent> last = std::move(components_.back());
         components_.pop_back();
@@ -47,8 +42,7 @@ void TComponent::DestroyComponents()
     }
 }
 
-void TComponent::Free(TComponent* component)
-{
+void TComponent::Free(TComponent* component) {
     if (!component)
         return;
     component->BeforeDestruction();
@@ -58,14 +52,12 @@ void TComponent::Free(TComponent* component)
     delete component;
 }
 
-void TComponent::EndLoading()
-{
+void TComponent::EndLoading() {
     loading_ = false;
     Loaded();
 }
 
-TComponent* TComponent::FindComponent(std::string_view name) const
-{
+TComponent* TComponent::FindComponent(std::string_view name) const {
     for (const auto& component : components_)
         if (SameName(component->name_, name))
             return component.get();

@@ -4,8 +4,7 @@
 
 namespace fw {
 
-int ScreenDpi()
-{
+int ScreenDpi() {
     static const int dpi = [] {
         // A memory DC has the screen's resolution, without the screen DC's cost.
         HDC memory = CreateCompatibleDC(nullptr);
@@ -16,7 +15,11 @@ int ScreenDpi()
     return dpi;
 }
 
-int ScaleToScreen(int pixelsAt96) { return MulDiv(pixelsAt96, ScreenDpi(), 96); }
-int ScaleFromScreen(int screenPixels) { return MulDiv(screenPixels, 96, ScreenDpi()); }
+int ScaleToScreen(int pixelsAt96) {
+    return MulDiv(pixelsAt96, ScreenDpi(), 96);
+}
+int ScaleFromScreen(int screenPixels) {
+    return MulDiv(screenPixels, 96, ScreenDpi());
+}
 
 } // namespace fw

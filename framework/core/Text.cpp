@@ -10,8 +10,7 @@ namespace {
 constexpr UINT kCodePage = 1252;
 }
 
-std::wstring ToWide(std::string_view text)
-{
+std::wstring ToWide(std::string_view text) {
     if (text.empty())
         return {};
     int size = MultiByteToWideChar(kCodePage, 0, text.data(), int(text.size()), nullptr, 0);
@@ -20,8 +19,7 @@ std::wstring ToWide(std::string_view text)
     return wide;
 }
 
-std::string FromWide(std::wstring_view text)
-{
+std::string FromWide(std::wstring_view text) {
     if (text.empty())
         return {};
     const char replacement[2] = {kUnmappableChar, '\0'};
@@ -34,21 +32,20 @@ std::string FromWide(std::wstring_view text)
 }
 
 namespace {
-char FoldedAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+char FoldedAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
 } // namespace
 
-bool SameName(std::string_view a, std::string_view b)
-{
+bool SameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() && !NameLess{}(a, b) && !NameLess{}(b, a);
 }
 
-bool NameLess::operator()(std::string_view a, std::string_view b) const
-{
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) {
-                                            return static_cast<unsigned char>(FoldedAscii(x)) <
-                                                   static_cast<unsigned char>(FoldedAscii(y));
-                                        });
+bool NameLess::operator()(std::string_view a, std::string_view b) const {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(FoldedAscii(x)) <
+               static_cast<unsigned char>(FoldedAscii(y));
+    });
 }
 
 } // namespace fw

@@ -13,7 +13,9 @@ class TComponent;
 // user's scheme.
 using TColor = std::int32_t;
 
-constexpr TColor SystemColor(int index) { return static_cast<TColor>(0x80000000u | unsigned(index)); }
+constexpr TColor SystemColor(int index) {
+    return static_cast<TColor>(0x80000000u | unsigned(index));
+}
 
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clMaroon = 0x000080;

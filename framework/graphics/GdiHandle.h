@@ -12,8 +12,7 @@ public:
     GdiHandle() = default;
     explicit GdiHandle(H handle) : handle_(handle) {}
     GdiHandle(GdiHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiHandle& operator=(GdiHandle&& other) noexcept
-    {
+    GdiHandle& operator=(GdiHandle&& other) noexcept {
         if (this != &other) {
             reset();
             handle_ = std::exchange(other.handle_, nullptr);
@@ -26,8 +25,7 @@ public:
 
     H get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
-    void reset(H handle = nullptr)
-    {
+    void reset(H handle = nullptr) {
         if (handle_)
             DeleteObject(handle_);
         handle_ = handle;
@@ -56,8 +54,7 @@ public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc()
-    {
+    ~WindowDc() {
         if (dc_)
             ReleaseDC(window_, dc_);
     }

@@ -7,8 +7,7 @@ namespace fw {
 
 namespace {
 // Sets a field; reports whether it changed.
-template <class T> bool Update(T& field, const T& value)
-{
+template <class T> bool Update(T& field, const T& value) {
     if (field == value)
         return false;
     field = value;
@@ -16,15 +15,13 @@ template <class T> bool Update(T& field, const T& value)
 }
 } // namespace
 
-void TGraphicsObject::Changed()
-{
+void TGraphicsObject::Changed() {
     DropHandle();
     if (OnChange)
         OnChange();
 }
 
-COLORREF ColorToRGB(TColor color)
-{
+COLORREF ColorToRGB(TColor color) {
     if (color < 0)
         return GetSysColor(color & 0xFF);
     return COLORREF(color);
@@ -32,48 +29,45 @@ COLORREF ColorToRGB(TColor color)
 
 TFont::TFont() : name_("MS Sans Serif"), height_(-11) {}
 
-void TFont::SetName(const std::string& name)
-{
+void TFont::SetName(const std::string& name) {
     if (Update(name_, name))
         Changed();
 }
 
-void TFont::SetHeight(int height)
-{
+void TFont::SetHeight(int height) {
     if (Update(height_, height))
         Changed();
 }
 
-int TFont::Size() const { return -MulDiv(height_, 72, 96); }
+int TFont::Size() const {
+    return -MulDiv(height_, 72, 96);
+}
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, 96, 72)); }
+void TFont::SetSize(int points) {
+    SetHeight(-MulDiv(points, 96, 72));
+}
 
-void TFont::SetStyle(TFontStyles style)
-{
+void TFont::SetStyle(TFontStyles style) {
     if (Update(style_, style))
         Changed();
 }
 
-void TFont::SetColor(TColor color)
-{
+void TFont::SetColor(TColor color) {
     if (Update(color_, color))
         Changed();
 }
 
-void TFont::SetCharset(int charset)
-{
+void TFont::SetCharset(int charset) {
     if (Update(charset_, charset))
         Changed();
 }
 
-bool TFont::SameAs(const TFont& other) const
-{
+bool TFont::SameAs(const TFont& other) const {
     return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ &&
            color_ == other.color_ && charset_ == other.charset_;
 }
 
-void TFont::Assign(const TFont& source)
-{
+void TFont::Assign(const TFont& source) {
     if (&source == this || SameAs(source))
         return;
     name_ = source.name_;
@@ -84,8 +78,7 @@ void TFont::Assign(const TFont& source)
     Changed();
 }
 
-HFONT TFont::Handle()
-{
+HFONT TFont::Handle() {
     if (!handle_) {
         LOGFONTW lf{};
         lf.lfHeight = ScaleToScreen(height_);
@@ -102,26 +95,22 @@ HFONT TFont::Handle()
     return handle_.get();
 }
 
-void TPen::SetColor(TColor color)
-{
+void TPen::SetColor(TColor color) {
     if (Update(color_, color))
         Changed();
 }
 
-void TPen::SetWidth(int width)
-{
+void TPen::SetWidth(int width) {
     if (Update(width_, width))
         Changed();
 }
 
-void TPen::SetStyle(TPenStyle style)
-{
+void TPen::SetStyle(TPenStyle style) {
     if (Update(style_, style))
         Changed();
 }
 
-void TPen::Assign(const TPen& source)
-{
+void TPen::Assign(const TPen& source) {
     if (color_ == source.color_ && width_ == source.width_ && style_ == source.style_)
         return;
     color_ = source.color_;
@@ -130,8 +119,7 @@ void TPen::Assign(const TPen& source)
     Changed();
 }
 
-HPEN TPen::Handle()
-{
+HPEN TPen::Handle() {
     if (!handle_) {
         static constexpr int kStyles[] = {PS_SOLID,      PS_DASH, PS_DOT,        PS_DASHDOT,
                                           PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
@@ -140,20 +128,17 @@ HPEN TPen::Handle()
     return handle_.get();
 }
 
-void TBrush::SetColor(TColor color)
-{
+void TBrush::SetColor(TColor color) {
     if (Update(color_, color))
         Changed();
 }
 
-void TBrush::SetStyle(TBrushStyle style)
-{
+void TBrush::SetStyle(TBrushStyle style) {
     if (Update(style_, style))
         Changed();
 }
 
-void TBrush::Assign(const TBrush& source)
-{
+void TBrush::Assign(const TBrush& source) {
     if (color_ == source.color_ && style_ == source.style_)
         return;
     color_ = source.color_;
@@ -161,8 +146,7 @@ void TBrush::Assign(const TBrush& source)
     Changed();
 }
 
-HBRUSH TBrush::Handle()
-{
+HBRUSH TBrush::Handle() {
     if (!handle_) {
         if (style_ == bsClear) {
             LOGBRUSH lb{BS_NULL, 0, 0};

@@ -25,8 +25,8 @@ public:
     static ClassRegistry& Instance();
 
     // Registers T under `name`, inheriting the properties of `baseName`.
-    template <class T> PropertyTable& Register(const std::string& name, const std::string& baseName)
-    {
+    template <class T>
+    PropertyTable& Register(const std::string& name, const std::string& baseName) {
         ClassInfo& info = Insert(name, baseName);
         if constexpr (!std::is_abstract_v<T> && std::is_constructible_v<T, TComponent*>)
             info.create = [](TComponent* owner) -> TComponent* { return new T(owner); };
@@ -34,8 +34,8 @@ public:
         return info.properties;
     }
     // A class that layouts describe but never create (a form's own class).
-    template <class T> PropertyTable& RegisterForm(const std::string& name, const std::string& baseName)
-    {
+    template <class T>
+    PropertyTable& RegisterForm(const std::string& name, const std::string& baseName) {
         ClassInfo& info = Insert(name, baseName);
         info.isInstance = [](TPersistent& object) { return dynamic_cast<T*>(&object) != nullptr; };
         return info.properties;

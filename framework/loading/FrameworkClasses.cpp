@@ -15,25 +15,29 @@ namespace fw {
 namespace {
 
 // Framework classes that a layout may name, for finalisation.
-const char* const kClassNames[] = {"TFont",     "TPen",      "TBrush",   "TControl",  "TWinControl",
-                                   "TGraphicControl", "TForm", "TCustomEdit", "TEdit", "TLabel",
-                                   "TPanel",    "TGroupBox", "TShape",   "TMainMenu", "TMenuItem"};
+const char* const kClassNames[] = {
+    "TFont",           "TPen",      "TBrush",      "TControl",  "TWinControl",
+    "TGraphicControl", "TForm",     "TCustomEdit", "TEdit",     "TLabel",
+    "TPanel",          "TGroupBox", "TShape",      "TMainMenu", "TMenuItem"};
 
-const PropertyTable& RegisterGraphicsObjects(ClassRegistry& registry)
-{
+const PropertyTable& RegisterGraphicsObjects(ClassRegistry& registry) {
     Props<TFont> font(registry.Register<TFont>("TFont", ""));
     font.String("Name", &TFont::SetName);
     font.Int("Height", &TFont::SetHeight);
     font.Int("Size", &TFont::SetSize);
     font.Color("Color", &TFont::SetColor);
     font.Flags("Style", &TFont::SetStyle,
-               {{"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline},
+               {{"fsBold", fsBold},
+                {"fsItalic", fsItalic},
+                {"fsUnderline", fsUnderline},
                 {"fsStrikeOut", fsStrikeOut}});
     font.Add("Charset", [](TFont& f, const layout::Property& p, LoadContext& c) {
         if (p.value.Kind() == layout::ValueKind::Number)
             return f.SetCharset(c.Int(p));
-        static const std::pair<const char*, int> kCharsets[] = {
-            {"ANSI_CHARSET", 0}, {"DEFAULT_CHARSET", 1}, {"SYMBOL_CHARSET", 2}, {"OEM_CHARSET", 255}};
+        static const std::pair<const char*, int> kCharsets[] = {{"ANSI_CHARSET", 0},
+                                                                {"DEFAULT_CHARSET", 1},
+                                                                {"SYMBOL_CHARSET", 2},
+                                                                {"OEM_CHARSET", 255}};
         for (const auto& [name, value] : kCharsets)
             if (c.Identifier(p) == name)
                 return f.SetCharset(value);
@@ -44,18 +48,22 @@ const PropertyTable& RegisterGraphicsObjects(ClassRegistry& registry)
     pen.Color("Color", &TPen::SetColor);
     pen.Int("Width", &TPen::SetWidth);
     pen.Enum<TPenStyle>("Style", &TPen::SetStyle,
-                        {{"psSolid", psSolid}, {"psDash", psDash}, {"psDot", psDot},
-                         {"psDashDot", psDashDot}, {"psDashDotDot", psDashDotDot},
-                         {"psClear", psClear}, {"psInsideFrame", psInsideFrame}});
+                        {{"psSolid", psSolid},
+                         {"psDash", psDash},
+                         {"psDot", psDot},
+                         {"psDashDot", psDashDot},
+                         {"psDashDotDot", psDashDotDot},
+                         {"psClear", psClear},
+                         {"psInsideFrame", psInsideFrame}});
 
     Props<TBrush> brush(registry.Register<TBrush>("TBrush", ""));
     brush.Color("Color", &TBrush::SetColor);
-    brush.Enum<TBrushStyle>("Style", &TBrush::SetStyle, {{"bsSolid", bsSolid}, {"bsClear", bsClear}});
+    brush.Enum<TBrushStyle>("Style", &TBrush::SetStyle,
+                            {{"bsSolid", bsSolid}, {"bsClear", bsClear}});
     return registry.Properties("TFont");
 }
 
-void RegisterControls(ClassRegistry& registry, const PropertyTable& fontTable)
-{
+void RegisterControls(ClassRegistry& registry, const PropertyTable& fontTable) {
     Props<TControl> control(registry.Register<TControl>("TControl", ""));
     control.Int("Left", &TControl::SetLeft);
     control.Int("Top", &TControl::SetTop);
@@ -87,11 +95,15 @@ void RegisterControls(ClassRegistry& registry, const PropertyTable& fontTable)
 
     Props<TForm> form(registry.Register<TForm>("TForm", "TWinControl"));
     form.Flags("BorderIcons", &TForm::SetBorderIcons,
-               {{"biSystemMenu", biSystemMenu}, {"biMinimize", biMinimize},
-                {"biMaximize", biMaximize}, {"biHelp", biHelp}});
+               {{"biSystemMenu", biSystemMenu},
+                {"biMinimize", biMinimize},
+                {"biMaximize", biMaximize},
+                {"biHelp", biHelp}});
     form.Enum<TFormBorderStyle>("BorderStyle", &TForm::SetBorderStyle,
-                                {{"bsNone", bsNone}, {"bsSingle", bsSingle},
-                                 {"bsSizeable", bsSizeable}, {"bsDialog", bsDialog}});
+                                {{"bsNone", bsNone},
+                                 {"bsSingle", bsSingle},
+                                 {"bsSizeable", bsSizeable},
+                                 {"bsDialog", bsDialog}});
     form.Int("ClientWidth", &TForm::SetClientWidth);
     form.Int("ClientHeight", &TForm::SetClientHeight);
     form.Enum<TPosition>("Position", &TForm::SetPosition,
@@ -112,7 +124,8 @@ void RegisterControls(ClassRegistry& registry, const PropertyTable& fontTable)
 
     Props<TLabel> label(registry.Register<TLabel>("TLabel", "TGraphicControl"));
     label.Enum<TAlignment>("Alignment", &TLabel::SetAlignment,
-                           {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify},
+                           {{"taLeftJustify", taLeftJustify},
+                            {"taRightJustify", taRightJustify},
                             {"taCenter", taCenter}});
     label.Bool("AutoSize", &TLabel::SetAutoSize);
 
@@ -126,15 +139,17 @@ void RegisterControls(ClassRegistry& registry, const PropertyTable& fontTable)
 
     Props<TShape> shape(registry.Register<TShape>("TShape", "TGraphicControl"));
     shape.Enum<TShapeType>("Shape", &TShape::SetShape,
-                           {{"stRectangle", stRectangle}, {"stSquare", stSquare},
-                            {"stRoundRect", stRoundRect}, {"stRoundSquare", stRoundSquare},
-                            {"stEllipse", stEllipse}, {"stCircle", stCircle}});
+                           {{"stRectangle", stRectangle},
+                            {"stSquare", stSquare},
+                            {"stRoundRect", stRoundRect},
+                            {"stRoundSquare", stRoundSquare},
+                            {"stEllipse", stEllipse},
+                            {"stCircle", stCircle}});
     shape.Object("Pen", &TShape::Pen, registry.Properties("TPen"));
     shape.Object("Brush", &TShape::Brush, registry.Properties("TBrush"));
 }
 
-void RegisterMenus(ClassRegistry& registry)
-{
+void RegisterMenus(ClassRegistry& registry) {
     registry.Register<TMainMenu>("TMainMenu", "");
     Props<TMenuItem> item(registry.Register<TMenuItem>("TMenuItem", ""));
     item.String("Caption", &TMenuItem::SetCaption);
@@ -144,8 +159,7 @@ void RegisterMenus(ClassRegistry& registry)
 
 } // namespace
 
-void InitializeFramework()
-{
+void InitializeFramework() {
     ClassRegistry& registry = ClassRegistry::Instance();
     const PropertyTable& fontTable = RegisterGraphicsObjects(registry);
     RegisterControls(registry, fontTable);
@@ -153,8 +167,7 @@ void InitializeFramework()
     RegisterBarClasses(registry);
 }
 
-void FinalizeFramework()
-{
+void FinalizeFramework() {
     ClassRegistry& registry = ClassRegistry::Instance();
     UnregisterBarClasses(registry);
     for (const char* name : kClassNames)

@@ -20,20 +20,18 @@ public:
 
     // Binds a member function of the form: Add("FormCreate", this, &TForm1::FormCreate).
     template <class F, class... Args>
-    void Add(const std::string& name, F* form, void (F::*method)(Args...))
-    {
+    void Add(const std::string& name, F* form, void (F::*method)(Args...)) {
         Add(name, MakeHandler<Args...>(form, method));
     }
 
-    const AnyHandler* Find(const std::string& name) const
-    {
+    const AnyHandler* Find(const std::string& name) const {
         auto it = handlers_.find(name);
         return it == handlers_.end() ? nullptr : &it->second;
     }
 
 private:
-    template <class... Args, class F> static AnyHandler MakeHandler(F* form, void (F::*method)(Args...))
-    {
+    template <class... Args, class F>
+    static AnyHandler MakeHandler(F* form, void (F::*method)(Args...)) {
         auto call = [form, method](Args... args) { (form->*method)(std::forward<Args>(args)...); };
         if constexpr (sizeof...(Args) == 1)
             return TNotifyEvent(call);

@@ -19,12 +19,9 @@ namespace {
 class Loader {
 public:
     Loader(TComponent& root, const HandlerTable& handlers, const std::string& fileName)
-        : root_(root), context_(fileName, handlers, root)
-    {
-    }
+        : root_(root), context_(fileName, handlers, root) {}
 
-    void Load(const layout::Object& tree)
-    {
+    void Load(const layout::Object& tree) {
         const ClassInfo* info = ClassRegistry::Instance().Find(tree.className);
         if (!info || !info->isInstance(root_))
             context_.Fail(tree.line, "this form is not of class '" + tree.className + "'");
@@ -36,16 +33,14 @@ public:
     }
 
 private:
-    void Apply(TComponent& component, const PropertyTable& table, const layout::Object& object)
-    {
+    void Apply(TComponent& component, const PropertyTable& table, const layout::Object& object) {
         for (const layout::Property& property : object.properties)
             SetProperty(component, table, property, object.className);
         for (const layout::Object& child : object.children)
             CreateChild(component, child);
     }
 
-    void CreateChild(TComponent& parent, const layout::Object& object)
-    {
+    void CreateChild(TComponent& parent, const layout::Object& object) {
         const ClassInfo* info = ClassRegistry::Instance().Find(object.className);
         if (!info)
             context_.Fail(object.line, "unknown class '" + object.className + "'");
@@ -60,8 +55,7 @@ private:
     }
 
     // Puts a new component where the layout nests it.
-    void Place(TComponent& parent, TComponent& child, const layout::Object& object)
-    {
+    void Place(TComponent& parent, TComponent& child, const layout::Object& object) {
         if (auto* control = dynamic_cast<TControl*>(&child)) {
             auto* container = dynamic_cast<TWinControl*>(&parent);
             if (!container)
@@ -79,8 +73,7 @@ private:
     }
 
     void SetProperty(TPersistent& target, const PropertyTable& table,
-                     const layout::Property& property, const std::string& className)
-    {
+                     const layout::Property& property, const std::string& className) {
         TPersistent* object = &target;
         const PropertyTable* current = &table;
         std::string path = property.path;
@@ -105,8 +98,7 @@ private:
     LoadContext context_;
 };
 
-std::string ResourceName(std::string_view fileName)
-{
+std::string ResourceName(std::string_view fileName) {
     std::string name(fileName);
     for (char& c : name)
         c = c == '.' ? '_' : char(std::toupper(static_cast<unsigned char>(c)));
@@ -116,13 +108,11 @@ std::string ResourceName(std::string_view fileName)
 } // namespace
 
 void LoadLayout(TComponent& root, const layout::Object& tree, const HandlerTable& handlers,
-                const std::string& fileName)
-{
+                const std::string& fileName) {
     Loader(root, handlers, fileName).Load(tree);
 }
 
-void LoadLayoutResource(TComponent& root, std::string_view fileName, const HandlerTable& handlers)
-{
+void LoadLayoutResource(TComponent& root, std::string_view fileName, const HandlerTable& handlers) {
     std::wstring name = ToWide(ResourceName(fileName));
     HMODULE module = GetModuleHandleW(nullptr);
     HRSRC resource = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA

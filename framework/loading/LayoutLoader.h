@@ -27,19 +27,18 @@ void LoadLayoutResource(TComponent& root, std::string_view fileName, const Handl
 // The component of `root` that its layout `layoutName` names `name`, of class
 // T; a layout without it is a broken layout (layout::ParseError).
 template <class T>
-T& LayoutComponent(const TComponent& root, std::string_view layoutName, const std::string& name)
-{
+T& LayoutComponent(const TComponent& root, std::string_view layoutName, const std::string& name) {
     auto* component = dynamic_cast<T*>(root.FindComponent(name));
     if (!component)
-        throw layout::ParseError(layoutName, 0, "no component '" + name + "' of the expected class");
+        throw layout::ParseError(layoutName, 0,
+                                 "no component '" + name + "' of the expected class");
     return *component;
 }
 
 // Reads a form's layout from the form's own constructor: the form names its
 // handlers, the layout is applied, the form finds the components it works
 // with, and then its OnCreate runs.
-template <class Form> void InitializeForm(Form& form, std::string_view layoutName)
-{
+template <class Form> void InitializeForm(Form& form, std::string_view layoutName) {
     HandlerTable handlers;
     form.DefineHandlers(handlers);
     LoadLayoutResource(form, layoutName, handlers);

@@ -33,8 +33,7 @@ public:
     const std::string& Identifier(const layout::Property& property) const;
     TColor Color(const layout::Property& property) const;
     // A handler of the form; fails if it is missing or of another kind.
-    template <class Event> Event Handler(const layout::Property& property) const
-    {
+    template <class Event> Event Handler(const layout::Property& property) const {
         const AnyHandler* handler = handlers_.Find(Identifier(property));
         if (!handler)
             Fail(property.line, "no event handler named '" + Identifier(property) + "'");
@@ -53,8 +52,8 @@ private:
     std::vector<std::pair<layout::Property, std::function<void(TComponent&)>>> references_;
 };
 
-using PropertySetter =
-    std::function<void(TPersistent& target, const layout::Property& property, LoadContext& context)>;
+using PropertySetter = std::function<void(TPersistent& target, const layout::Property& property,
+                                          LoadContext& context)>;
 
 class PropertyTable;
 
@@ -69,7 +68,9 @@ public:
     explicit PropertyTable(const PropertyTable* base = nullptr) : base_(base) {}
 
     void Add(const std::string& name, PropertySetter setter) { setters_[name] = std::move(setter); }
-    void AddObject(const std::string& name, SubObject object) { objects_[name] = std::move(object); }
+    void AddObject(const std::string& name, SubObject object) {
+        objects_[name] = std::move(object);
+    }
     const PropertySetter* FindSetter(const std::string& name) const;
     const SubObject* FindObject(const std::string& name) const;
 
@@ -84,26 +85,21 @@ template <class T> class Props {
 public:
     explicit Props(PropertyTable& table) : table_(table) {}
 
-    void Int(const std::string& name, void (T::*set)(int))
-    {
+    void Int(const std::string& name, void (T::*set)(int)) {
         Add(name, [set](T& t, auto& p, LoadContext& c) { (t.*set)(c.Int(p)); });
     }
-    void Bool(const std::string& name, void (T::*set)(bool))
-    {
+    void Bool(const std::string& name, void (T::*set)(bool)) {
         Add(name, [set](T& t, auto& p, LoadContext& c) { (t.*set)(c.Bool(p)); });
     }
-    void String(const std::string& name, void (T::*set)(const std::string&))
-    {
+    void String(const std::string& name, void (T::*set)(const std::string&)) {
         Add(name, [set](T& t, auto& p, LoadContext& c) { (t.*set)(c.String(p)); });
     }
-    void Color(const std::string& name, void (T::*set)(TColor))
-    {
+    void Color(const std::string& name, void (T::*set)(TColor)) {
         Add(name, [set](T& t, auto& p, LoadContext& c) { (t.*set)(c.Color(p)); });
     }
     template <class E>
     void Enum(const std::string& name, void (T::*set)(E),
-              std::initializer_list<std::pair<const char*, E>> names)
-    {
+              std::initializer_list<std::pair<const char*, E>> names) {
         std::map<std::string, E, NameLess> values(names.begin(), names.end());
         Add(name, [set, values](T& t, auto& p, LoadContext& c) {
             auto it = values.find(c.Identifier(p));
@@ -113,8 +109,7 @@ public:
         });
     }
     void Flags(const std::string& name, void (T::*set)(unsigned),
-               std::initializer_list<std::pair<const char*, unsigned>> names)
-    {
+               std::initializer_list<std::pair<const char*, unsigned>> names) {
         std::map<std::string, unsigned, NameLess> bits(names.begin(), names.end());
         Add(name, [set, bits](T& t, auto& p, LoadContext& c) {
             if (p.value.Kind() != layout::ValueKind::Set)
@@ -129,13 +124,11 @@ public:
             (t.*set)(value);
         });
     }
-    template <class Event> void EventHandler(const std::string& name, Event T::*event)
-    {
+    template <class Event> void EventHandler(const std::string& name, Event T::*event) {
         Add(name, [event](T& t, auto& p, LoadContext& c) { t.*event = c.Handler<Event>(p); });
     }
     // A reference to another component of the layout, resolved at the end.
-    template <class C> void Reference(const std::string& name, void (T::*set)(C*))
-    {
+    template <class C> void Reference(const std::string& name, void (T::*set)(C*)) {
         Add(name, [set](T& t, auto& p, LoadContext& c) {
             c.Reference(p, [&t, set, p, &c](TComponent& target) {
                 auto* typed = dynamic_cast<C*>(&target);
@@ -145,16 +138,16 @@ public:
             });
         });
     }
-    template <class O> void Object(const std::string& name, O& (T::*get)(), const PropertyTable& table)
-    {
+    template <class O>
+    void Object(const std::string& name, O& (T::*get)(), const PropertyTable& table) {
         table_.AddObject(name, {[get](TPersistent& target) -> TPersistent& {
                                     return (static_cast<T&>(target).*get)();
                                 },
                                 &table});
     }
     // Any other conversion.
-    void Add(const std::string& name, std::function<void(T&, const layout::Property&, LoadContext&)> set)
-    {
+    void Add(const std::string& name,
+             std::function<void(T&, const layout::Property&, LoadContext&)> set) {
         table_.Add(name, [set](TPersistent& target, const layout::Property& p, LoadContext& c) {
             set(static_cast<T&>(target), p, c);
         });

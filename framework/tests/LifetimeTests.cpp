@@ -190,7 +190,9 @@ struct ThrowingShape : fw::TShape {
 
 TEST_F(LifetimeTest, ExceptionInAPaintIsReportedOnceAndThePaintEnds) {
     std::vector<std::string> reports;
-    fw::Application()->OnException = [&reports](const std::string& text) { reports.push_back(text); };
+    fw::Application()->OnException = [&reports](const std::string& text) {
+        reports.push_back(text);
+    };
     Add<ThrowingShape>(form, 10, 10, 50, 50);
     ShowForm();
     guitest::Pump();

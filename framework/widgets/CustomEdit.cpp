@@ -5,15 +5,13 @@
 
 namespace fw {
 
-TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner)
-{
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
     SetTabStop(true);
     SetColor(clWindow);
     SetBounds(0, 0, 121, 21);
 }
 
-void TCustomEdit::CreateParams(TCreateParams& params)
-{
+void TCustomEdit::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.className = L"EDIT";
     params.style &= ~DWORD(WS_CLIPCHILDREN);
@@ -25,23 +23,22 @@ void TCustomEdit::CreateParams(TCreateParams& params)
     params.exStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TCustomEdit::HandleCreated()
-{
+void TCustomEdit::HandleCreated() {
     TWinControl::HandleCreated();
     SendMessageW(RawHandle(), EM_SETLIMITTEXT, WPARAM(maxLength_), 0);
 }
 
-void TCustomEdit::SaveWindowState() { StoredText() = Text(); }
+void TCustomEdit::SaveWindowState() {
+    StoredText() = Text();
+}
 
-void TCustomEdit::StoreText(const std::string& text)
-{
+void TCustomEdit::StoreText(const std::string& text) {
     settingText_ = true;
     TWinControl::StoreText(text);
     settingText_ = false;
 }
 
-void TCustomEdit::SetMaxLength(int length)
-{
+void TCustomEdit::SetMaxLength(int length) {
     if (length == maxLength_)
         return;
     maxLength_ = length;
@@ -49,22 +46,19 @@ void TCustomEdit::SetMaxLength(int length)
         SendMessageW(RawHandle(), EM_SETLIMITTEXT, WPARAM(length), 0);
 }
 
-void TCustomEdit::SetAutoSize(bool value)
-{
+void TCustomEdit::SetAutoSize(bool value) {
     if (value == autoSize_)
         return;
     autoSize_ = value;
     AdjustHeight();
 }
 
-void TCustomEdit::FontChanged()
-{
+void TCustomEdit::FontChanged() {
     TWinControl::FontChanged();
     AdjustHeight();
 }
 
-void TCustomEdit::AdjustHeight()
-{
+void TCustomEdit::AdjustHeight() {
     if (!autoSize_)
         return;
     WindowDc screen(nullptr);
@@ -77,8 +71,7 @@ void TCustomEdit::AdjustHeight()
     SetSizeOnScreen(bounds.right - bounds.left, metrics.tmHeight + 8);
 }
 
-void TCustomEdit::SetReadOnly(bool value)
-{
+void TCustomEdit::SetReadOnly(bool value) {
     if (value == readOnly_)
         return;
     readOnly_ = value;
@@ -86,36 +79,31 @@ void TCustomEdit::SetReadOnly(bool value)
         SendMessageW(RawHandle(), EM_SETREADONLY, value, 0);
 }
 
-void TCustomEdit::SelectAll()
-{
+void TCustomEdit::SelectAll() {
     if (RawHandle())
         SendMessageW(RawHandle(), EM_SETSEL, 0, -1);
 }
 
-int TCustomEdit::SelStart() const
-{
+int TCustomEdit::SelStart() const {
     DWORD start = 0;
     if (RawHandle())
         SendMessageW(RawHandle(), EM_GETSEL, WPARAM(&start), 0);
     return int(start);
 }
 
-int TCustomEdit::SelLength() const
-{
+int TCustomEdit::SelLength() const {
     DWORD start = 0, end = 0;
     if (RawHandle())
         SendMessageW(RawHandle(), EM_GETSEL, WPARAM(&start), LPARAM(&end));
     return int(end - start);
 }
 
-void TCustomEdit::SetSelection(int start, int length)
-{
+void TCustomEdit::SetSelection(int start, int length) {
     if (RawHandle())
         SendMessageW(RawHandle(), EM_SETSEL, WPARAM(start), LPARAM(start + length));
 }
 
-bool TCustomEdit::HandleCommand(WORD code)
-{
+bool TCustomEdit::HandleCommand(WORD code) {
     if (code != EN_CHANGE)
         return false;
     if (!settingText_)
@@ -123,14 +111,12 @@ bool TCustomEdit::HandleCommand(WORD code)
     return true;
 }
 
-void TCustomEdit::Change()
-{
+void TCustomEdit::Change() {
     if (OnChange)
         OnChange(this);
 }
 
-HBRUSH TCustomEdit::CtlColor(HDC dc)
-{
+HBRUSH TCustomEdit::CtlColor(HDC dc) {
     SetTextColor(dc, ColorToRGB(Font().Color()));
     SetBkColor(dc, ColorToRGB(Color()));
     return BackgroundBrush();

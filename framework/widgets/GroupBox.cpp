@@ -5,14 +5,12 @@
 
 namespace fw {
 
-TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner)
-{
+TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) {
     SetBounds(0, 0, 185, 105);
     SetParentColor(true);
 }
 
-void TGroupBox::PaintWindow(HDC dc, const RECT& client)
-{
+void TGroupBox::PaintWindow(HDC dc, const RECT& client) {
     TWinControl::PaintWindow(dc, client);
     ScopedSelect font(dc, Font().Handle());
     TEXTMETRICW metrics;

@@ -5,26 +5,25 @@
 
 namespace fw {
 
-TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) { SetBounds(0, 0, 65, 17); }
+TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
+    SetBounds(0, 0, 65, 17);
+}
 
-void TLabel::SetAlignment(TAlignment alignment)
-{
+void TLabel::SetAlignment(TAlignment alignment) {
     if (alignment == alignment_)
         return;
     alignment_ = alignment;
     Invalidate();
 }
 
-void TLabel::SetAutoSize(bool value)
-{
+void TLabel::SetAutoSize(bool value) {
     if (value == autoSize_)
         return;
     autoSize_ = value;
     AdjustSize();
 }
 
-UINT TLabel::DrawFlags() const
-{
+UINT TLabel::DrawFlags() const {
     UINT flags = DT_EXPANDTABS | DT_SINGLELINE;
     if (alignment_ == taCenter)
         flags |= DT_CENTER;
@@ -33,26 +32,22 @@ UINT TLabel::DrawFlags() const
     return flags;
 }
 
-void TLabel::TextChanged()
-{
+void TLabel::TextChanged() {
     AdjustSize();
     Invalidate();
 }
 
-void TLabel::FontChanged()
-{
+void TLabel::FontChanged() {
     AdjustSize();
     Invalidate();
 }
 
-void TLabel::Loaded()
-{
+void TLabel::Loaded() {
     TGraphicControl::Loaded();
     AdjustSize();
 }
 
-void TLabel::AdjustSize()
-{
+void TLabel::AdjustSize() {
     // A layout sets the parent, font, caption and AutoSize one by one: the
     // text is measured once, with all of them.
     if (!autoSize_ || Loading())
@@ -71,8 +66,7 @@ void TLabel::AdjustSize()
     SetSizeOnScreen(r.right, r.bottom);
 }
 
-void TLabel::Paint(TCanvas& canvas)
-{
+void TLabel::Paint(TCanvas& canvas) {
     RECT r = ClientRectOnScreen();
     if (!Enabled())
         canvas.SetTextColor(clGrayText);

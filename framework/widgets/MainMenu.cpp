@@ -6,8 +6,7 @@ namespace fw {
 
 namespace {
 // Command identifiers of menu items; 0 is left out as it means "none".
-int NextCommand()
-{
+int NextCommand() {
     static int next = 100;
     return next++;
 }
@@ -15,8 +14,7 @@ int NextCommand()
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NextCommand()) {}
 
-TMenuItem::~TMenuItem()
-{
+TMenuItem::~TMenuItem() {
     RemoveNative();
     TMainMenu* root = Root();
     if (parent_)
@@ -29,10 +27,11 @@ TMenuItem::~TMenuItem()
         root->Changed();
 }
 
-void TMenuItem::Forget(TMenuItem* item) { std::erase(items_, item); }
+void TMenuItem::Forget(TMenuItem* item) {
+    std::erase(items_, item);
+}
 
-void TMenuItem::RemoveNative()
-{
+void TMenuItem::RemoveNative() {
     if (!owner_)
         return;
     int count = GetMenuItemCount(owner_);
@@ -50,39 +49,34 @@ void TMenuItem::RemoveNative()
     ForgetNative();
 }
 
-void TMenuItem::ForgetNative()
-{
+void TMenuItem::ForgetNative() {
     owner_ = nullptr;
     for (TMenuItem* item : items_)
         item->ForgetNative();
 }
 
-TMainMenu* TMenuItem::Root() const
-{
+TMainMenu* TMenuItem::Root() const {
     const TMenuItem* item = this;
     while (item->parent_)
         item = item->parent_;
     return item->menu_;
 }
 
-void TMenuItem::SetCaption(const std::string& caption)
-{
+void TMenuItem::SetCaption(const std::string& caption) {
     if (caption == caption_)
         return;
     caption_ = caption;
     Refresh();
 }
 
-void TMenuItem::SetEnabled(bool enabled)
-{
+void TMenuItem::SetEnabled(bool enabled) {
     if (enabled == enabled_)
         return;
     enabled_ = enabled;
     Refresh();
 }
 
-void TMenuItem::Refresh()
-{
+void TMenuItem::Refresh() {
     if (!owner_)
         return;
     UINT flags = MF_BYCOMMAND | (enabled_ ? MF_ENABLED : MF_GRAYED);
@@ -95,33 +89,32 @@ void TMenuItem::Refresh()
             info.fMask = MIIM_DATA;
             GetMenuItemInfoW(owner_, UINT(i), TRUE, &info);
             if (info.dwItemData == ULONG_PTR(this))
-                EnableMenuItem(owner_, UINT(i), MF_BYPOSITION | (enabled_ ? MF_ENABLED : MF_GRAYED));
+                EnableMenuItem(owner_, UINT(i),
+                               MF_BYPOSITION | (enabled_ ? MF_ENABLED : MF_GRAYED));
         }
     } else {
         EnableMenuItem(owner_, UINT(command_), flags);
         std::wstring text = ToWide(caption_);
         if (caption_ != "-")
-            ModifyMenuW(owner_, UINT(command_), MF_BYCOMMAND | MF_STRING | (enabled_ ? 0 : MF_GRAYED),
-                        UINT_PTR(command_), text.c_str());
+            ModifyMenuW(owner_, UINT(command_),
+                        MF_BYCOMMAND | MF_STRING | (enabled_ ? 0 : MF_GRAYED), UINT_PTR(command_),
+                        text.c_str());
     }
     if (TMainMenu* root = Root())
         root->Changed();
 }
 
-void TMenuItem::Add(TMenuItem* item)
-{
+void TMenuItem::Add(TMenuItem* item) {
     item->parent_ = this;
     items_.push_back(item);
 }
 
-void TMenuItem::Click()
-{
+void TMenuItem::Click() {
     if (enabled_ && OnClick)
         OnClick(this);
 }
 
-void TMenuItem::AppendTo(HMENU menu)
-{
+void TMenuItem::AppendTo(HMENU menu) {
     owner_ = menu;
     std::wstring text = ToWide(caption_);
     UINT state = enabled_ ? 0 : MF_GRAYED;
@@ -145,8 +138,7 @@ void TMenuItem::AppendTo(HMENU menu)
 
 TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner) {}
 
-TMainMenu::~TMainMenu()
-{
+TMainMenu::~TMainMenu() {
     // Off the form first, so that no window keeps the destroyed menu.
     DetachFromForm();
     for (TMenuItem* item : items_) {
@@ -157,14 +149,12 @@ TMainMenu::~TMainMenu()
         DestroyMenu(handle_);
 }
 
-void TMainMenu::Add(TMenuItem* item)
-{
+void TMainMenu::Add(TMenuItem* item) {
     item->menu_ = this;
     items_.push_back(item);
 }
 
-HMENU TMainMenu::Handle()
-{
+HMENU TMainMenu::Handle() {
     if (!handle_) {
         handle_ = CreateMenu();
         for (TMenuItem* item : items_)
@@ -173,8 +163,7 @@ HMENU TMainMenu::Handle()
     return handle_;
 }
 
-bool TMainMenu::DispatchCommand(int command)
-{
+bool TMainMenu::DispatchCommand(int command) {
     if (TMenuItem* item = FindCommand(items_, command)) {
         item->Click();
         return true;
@@ -182,8 +171,7 @@ bool TMainMenu::DispatchCommand(int command)
     return false;
 }
 
-TMenuItem* TMainMenu::FindCommand(const std::vector<TMenuItem*>& items, int command) const
-{
+TMenuItem* TMainMenu::FindCommand(const std::vector<TMenuItem*>& items, int command) const {
     for (TMenuItem* item : items) {
         if (item->command_ == command)
             return item;

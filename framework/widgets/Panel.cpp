@@ -6,8 +6,7 @@ namespace fw {
 
 namespace {
 // One pixel of bevel; returns the rectangle inside it.
-void DrawBevel(HDC dc, RECT& rect, TBevelCut bevel)
-{
+void DrawBevel(HDC dc, RECT& rect, TBevelCut bevel) {
     if (bevel == bvNone)
         return;
     UINT edge = bevel == bvLowered ? BDR_SUNKENOUTER : BDR_RAISEDINNER;
@@ -15,26 +14,25 @@ void DrawBevel(HDC dc, RECT& rect, TBevelCut bevel)
 }
 } // namespace
 
-TPanel::TPanel(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 185, 41); }
+TPanel::TPanel(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 185, 41);
+}
 
-void TPanel::SetBevelInner(TBevelCut bevel)
-{
+void TPanel::SetBevelInner(TBevelCut bevel) {
     if (bevel == bevelInner_)
         return;
     bevelInner_ = bevel;
     Invalidate();
 }
 
-void TPanel::SetBevelOuter(TBevelCut bevel)
-{
+void TPanel::SetBevelOuter(TBevelCut bevel) {
     if (bevel == bevelOuter_)
         return;
     bevelOuter_ = bevel;
     Invalidate();
 }
 
-void TPanel::PaintWindow(HDC dc, const RECT& client)
-{
+void TPanel::PaintWindow(HDC dc, const RECT& client) {
     TWinControl::PaintWindow(dc, client);
     RECT r = client;
     DrawBevel(dc, r, bevelOuter_);

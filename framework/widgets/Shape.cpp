@@ -4,23 +4,20 @@
 
 namespace fw {
 
-TShape::TShape(TComponent* owner) : TGraphicControl(owner)
-{
+TShape::TShape(TComponent* owner) : TGraphicControl(owner) {
     SetBounds(0, 0, 65, 65);
     pen_.OnChange = [this] { Invalidate(); };
     brush_.OnChange = [this] { Invalidate(); };
 }
 
-void TShape::SetShape(TShapeType shape)
-{
+void TShape::SetShape(TShapeType shape) {
     if (shape == shape_)
         return;
     shape_ = shape;
     Invalidate();
 }
 
-void TShape::Paint(TCanvas& canvas)
-{
+void TShape::Paint(TCanvas& canvas) {
     canvas.UsePen(pen_);
     canvas.UseBrush(brush_);
     RECT area = ClientRectOnScreen();

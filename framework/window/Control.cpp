@@ -6,19 +6,16 @@
 
 namespace fw {
 
-TControl::TControl(TComponent* owner) : TComponent(owner)
-{
+TControl::TControl(TComponent* owner) : TComponent(owner) {
     font_.OnChange = [this] { OnFontChange(); };
 }
 
-TControl::~TControl()
-{
+TControl::~TControl() {
     font_.OnChange = nullptr;
     SetParent(nullptr);
 }
 
-void TControl::SetParent(TWinControl* parent)
-{
+void TControl::SetParent(TWinControl* parent) {
     if (parent == parent_)
         return;
     if (parent_)
@@ -33,23 +30,20 @@ void TControl::SetParent(TWinControl* parent)
         parent_->AlignControls();
 }
 
-TWinControl* TControl::Root() const
-{
+TWinControl* TControl::Root() const {
     TWinControl* root = parent_;
     while (root && root->parent_)
         root = root->parent_;
     return root;
 }
 
-void TControl::SetBounds(int left, int top, int width, int height)
-{
+void TControl::SetBounds(int left, int top, int width, int height) {
     if (left == left_ && top == top_ && width == width_ && height == height_)
         return;
     ApplyBounds(left, top, width, height, std::nullopt);
 }
 
-void TControl::SetBoundsOnScreen(const RECT& bounds)
-{
+void TControl::SetBoundsOnScreen(const RECT& bounds) {
     RECT current = BoundsOnScreen();
     if (EqualRect(&bounds, &current))
         return;
@@ -58,14 +52,12 @@ void TControl::SetBoundsOnScreen(const RECT& bounds)
                 ScaleFromScreen(bounds.bottom - bounds.top), bounds);
 }
 
-void TControl::SetSizeOnScreen(int width, int height)
-{
+void TControl::SetSizeOnScreen(int width, int height) {
     RECT bounds = BoundsOnScreen();
     SetBoundsOnScreen({bounds.left, bounds.top, bounds.left + width, bounds.top + height});
 }
 
-RECT TControl::BoundsOnScreen() const
-{
+RECT TControl::BoundsOnScreen() const {
     if (boundsOnScreen_)
         return *boundsOnScreen_;
     int left = ScaleToScreen(left_);
@@ -73,8 +65,7 @@ RECT TControl::BoundsOnScreen() const
     return {left, top, left + ScaleToScreen(width_), top + ScaleToScreen(height_)};
 }
 
-void TControl::ApplyBounds(int left, int top, int width, int height, std::optional<RECT> onScreen)
-{
+void TControl::ApplyBounds(int left, int top, int width, int height, std::optional<RECT> onScreen) {
     Invalidate();
     left_ = left;
     top_ = top;
@@ -86,8 +77,7 @@ void TControl::ApplyBounds(int left, int top, int width, int height, std::option
         parent_->AlignControls();
 }
 
-void TControl::SetAlign(TAlign align)
-{
+void TControl::SetAlign(TAlign align) {
     if (align == align_)
         return;
     align_ = align;
@@ -95,8 +85,7 @@ void TControl::SetAlign(TAlign align)
         parent_->AlignControls();
 }
 
-void TControl::SetVisible(bool visible)
-{
+void TControl::SetVisible(bool visible) {
     if (visible == visible_)
         return;
     visible_ = visible;
@@ -106,34 +95,32 @@ void TControl::SetVisible(bool visible)
     UpdateShowing();
 }
 
-bool TControl::Showing() const { return visible_ && parent_ && parent_->Showing(); }
+bool TControl::Showing() const {
+    return visible_ && parent_ && parent_->Showing();
+}
 
-void TControl::SetEnabled(bool enabled)
-{
+void TControl::SetEnabled(bool enabled) {
     if (enabled == enabled_)
         return;
     enabled_ = enabled;
     EnabledChanged();
 }
 
-void TControl::SetText(const std::string& text)
-{
+void TControl::SetText(const std::string& text) {
     if (text == Text())
         return;
     StoreText(text);
     TextChanged();
 }
 
-void TControl::SetShowHint(bool value)
-{
+void TControl::SetShowHint(bool value) {
     if (value == showHint_)
         return;
     showHint_ = value;
     UpdateHints();
 }
 
-void TControl::SetParentFont(bool value)
-{
+void TControl::SetParentFont(bool value) {
     if (value == parentFont_)
         return;
     parentFont_ = value;
@@ -141,8 +128,7 @@ void TControl::SetParentFont(bool value)
         AdoptParentLook();
 }
 
-void TControl::SetColor(TColor color)
-{
+void TControl::SetColor(TColor color) {
     parentColor_ = false;
     if (color == color_)
         return;
@@ -150,8 +136,7 @@ void TControl::SetColor(TColor color)
     ColorChanged();
 }
 
-void TControl::SetParentColor(bool value)
-{
+void TControl::SetParentColor(bool value) {
     if (value == parentColor_)
         return;
     parentColor_ = value;
@@ -159,8 +144,7 @@ void TControl::SetParentColor(bool value)
         AdoptParentLook();
 }
 
-void TControl::AdoptParentLook()
-{
+void TControl::AdoptParentLook() {
     if (!parent_)
         return;
     adoptingParentLook_ = true;
@@ -173,22 +157,19 @@ void TControl::AdoptParentLook()
     adoptingParentLook_ = false;
 }
 
-void TControl::OnFontChange()
-{
+void TControl::OnFontChange() {
     // A font of the control's own stops following the parent's.
     if (!adoptingParentLook_)
         parentFont_ = false;
     FontChanged();
 }
 
-void TControl::Click()
-{
+void TControl::Click() {
     if (OnClick)
         OnClick(this);
 }
 
-void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
-{
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (OnMouseDown)
         OnMouseDown(this, button, shift, x, y);
 }

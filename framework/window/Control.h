@@ -90,7 +90,10 @@ public:
     virtual void Click();
     // Alt+letter: a control whose caption marks that letter as its access key
     // acts on it and returns true.
-    virtual bool DialogChar(char key) { (void)key; return false; }
+    virtual bool DialogChar(char key) {
+        (void)key;
+        return false;
+    }
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
 
     // Takes the parent's font and colour where this control follows them.

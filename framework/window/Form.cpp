@@ -12,8 +12,7 @@ namespace {
 // Posted to the form: the control that held the focus was disabled or hidden.
 constexpr UINT kHandFocusMessage = WM_APP + 0x101;
 
-bool IsWithin(const TControl* control, const TControl* container)
-{
+bool IsWithin(const TControl* control, const TControl* container) {
     for (; control; control = control->Parent())
         if (control == container)
             return true;
@@ -21,10 +20,11 @@ bool IsWithin(const TControl* control, const TControl* container)
 }
 } // namespace
 
-TForm::TForm(TComponent* owner) : TWinControl(owner) { SetVisible(false); }
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+    SetVisible(false);
+}
 
-void TForm::BeforeDestruction()
-{
+void TForm::BeforeDestruction() {
     if (OnDestroy)
         OnDestroy(this);
     DestroyHandle();
@@ -34,14 +34,12 @@ void TForm::BeforeDestruction()
         application->FormDestroyed(this);
 }
 
-void TForm::DoCreate()
-{
+void TForm::DoCreate() {
     if (OnCreate)
         OnCreate(this);
 }
 
-void TForm::SetMenu(TFormMenu* menu)
-{
+void TForm::SetMenu(TFormMenu* menu) {
     if (menu == menu_)
         return;
     if (menu_)
@@ -55,8 +53,7 @@ void TForm::SetMenu(TFormMenu* menu)
         ::SetMenu(RawHandle(), menu_ ? menu_->MenuHandle() : nullptr);
 }
 
-void TForm::HandleCreated()
-{
+void TForm::HandleCreated() {
     TWinControl::HandleCreated();
     // A dialog frame shows no icon.
     if (HICON icon = Application()->Icon(); icon && borderStyle_ != bsDialog) {
@@ -65,25 +62,24 @@ void TForm::HandleCreated()
     }
 }
 
-void TForm::DestroyHandle()
-{
+void TForm::DestroyHandle() {
     // The window would destroy its menu with it; the menu component owns it.
     if (RawHandle() && menu_)
         ::SetMenu(RawHandle(), nullptr);
     TWinControl::DestroyHandle();
 }
 
-void TForm::BoundsChanged()
-{
+void TForm::BoundsChanged() {
     if (RawHandle())
         MoveWindow(RawHandle(), Left(), Top(), ScaleToScreen(Width()), ScaleToScreen(Height()),
                    TRUE);
 }
 
-bool TForm::Showing() const { return Visible() && RawHandle() && IsWindowVisible(RawHandle()); }
+bool TForm::Showing() const {
+    return Visible() && RawHandle() && IsWindowVisible(RawHandle());
+}
 
-void TForm::VisibleChanged()
-{
+void TForm::VisibleChanged() {
     if (!Visible()) {
         if (RawHandle())
             ShowWindow(RawHandle(), SW_HIDE);
@@ -99,8 +95,7 @@ void TForm::VisibleChanged()
     ShowWindow(RawHandle(), SW_SHOW);
 }
 
-void TForm::UpdateShowing()
-{
+void TForm::UpdateShowing() {
     // Pages shown with the form may ask for the focus; it is given once
     // everything is on screen.
     showingChildren_ = true;
@@ -110,8 +105,7 @@ void TForm::UpdateShowing()
         ApplyFocus();
 }
 
-void TForm::CenterOnScreen()
-{
+void TForm::CenterOnScreen() {
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     int width = ScaleToScreen(Width());
@@ -121,15 +115,13 @@ void TForm::CenterOnScreen()
     SetBounds(left, top, Width(), Height());
 }
 
-void TForm::FocusRequested(TWinControl* control)
-{
+void TForm::FocusRequested(TWinControl* control) {
     activeControl_ = control;
     if (!showingChildren_ && Showing() && control->CanFocus())
         ::SetFocus(control->Handle());
 }
 
-void TForm::FocusLeaving(TWinControl* control)
-{
+void TForm::FocusLeaving(TWinControl* control) {
     // Handed on once the handler that disabled or hid it has run, so that
     // what it enables in the same breath can take the focus.
     if (!focusLeaver_ && RawHandle())
@@ -137,8 +129,7 @@ void TForm::FocusLeaving(TWinControl* control)
     focusLeaver_ = control;
 }
 
-void TForm::HandFocusOn()
-{
+void TForm::HandFocusOn() {
     TWinControl* leaver = std::exchange(focusLeaver_, nullptr);
     if (!leaver || !Showing())
         return;
@@ -160,16 +151,14 @@ void TForm::HandFocusOn()
         ::SetFocus(next->Handle());
 }
 
-void TForm::ControlRemoving(TControl* control)
-{
+void TForm::ControlRemoving(TControl* control) {
     if (IsWithin(activeControl_, control))
         activeControl_ = nullptr;
     if (IsWithin(focusLeaver_, control))
         focusLeaver_ = nullptr;
 }
 
-void TForm::ApplyFocus()
-{
+void TForm::ApplyFocus() {
     if (activeControl_ && activeControl_->CanFocus()) {
         ::SetFocus(activeControl_->Handle());
         return;
@@ -178,8 +167,7 @@ void TForm::ApplyFocus()
         ::SetFocus(first->Handle());
 }
 
-void TForm::Close()
-{
+void TForm::Close() {
     TCloseAction action = caHide;
     if (OnClose)
         OnClose(this, action);
@@ -208,8 +196,7 @@ void TForm::Close()
     }
 }
 
-LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
         Close();

@@ -4,14 +4,12 @@
 
 namespace fw {
 
-void TFormMenu::RedrawBar() const
-{
+void TFormMenu::RedrawBar() const {
     if (form_ && form_->HandleAllocated())
         DrawMenuBar(form_->Handle());
 }
 
-void TFormMenu::DetachFromForm()
-{
+void TFormMenu::DetachFromForm() {
     if (form_)
         form_->SetMenu(nullptr);
 }

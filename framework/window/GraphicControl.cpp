@@ -7,8 +7,7 @@ namespace fw {
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
-void TGraphicControl::Invalidate()
-{
+void TGraphicControl::Invalidate() {
     TWinControl* parent = Parent();
     if (!parent || !parent->HandleAllocated())
         return;
@@ -18,13 +17,11 @@ void TGraphicControl::Invalidate()
     InvalidateRect(parent->Handle(), &r, TRUE);
 }
 
-RECT TGraphicControl::ClientRectOnScreen() const
-{
+RECT TGraphicControl::ClientRectOnScreen() const {
     return {0, 0, ScaleToScreen(Width()), ScaleToScreen(Height())};
 }
 
-void TGraphicControl::PaintTo(HDC dc)
-{
+void TGraphicControl::PaintTo(HDC dc) {
     TCanvas canvas(dc);
     canvas.UseFont(Font());
     Paint(canvas);

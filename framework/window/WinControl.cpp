@@ -13,14 +13,12 @@ namespace fw {
 namespace {
 constexpr wchar_t kWindowClass[] = L"SixpointeWindow";
 
-template <class T> void Erase(std::vector<T*>& list, T* item)
-{
+template <class T> void Erase(std::vector<T*>& list, T* item) {
     list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
 
 // Every tab stop below `parent` in tab order, focusable now or not.
-void CollectTabStops(const TWinControl& parent, std::vector<TWinControl*>& out)
-{
+void CollectTabStops(const TWinControl& parent, std::vector<TWinControl*>& out) {
     for (TWinControl* child : parent.TabList()) {
         if (child->TabStop())
             out.push_back(child);
@@ -31,8 +29,7 @@ void CollectTabStops(const TWinControl& parent, std::vector<TWinControl*>& out)
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
-TWinControl::~TWinControl()
-{
+TWinControl::~TWinControl() {
     DestroyHandle();
     TWinControl* root = Root();
     for (TControl* child : controls_) {
@@ -44,10 +41,11 @@ TWinControl::~TWinControl()
     tabList_.clear();
 }
 
-void TWinControl::BeforeDestruction() { DestroyHandle(); }
+void TWinControl::BeforeDestruction() {
+    DestroyHandle();
+}
 
-void TWinControl::RegisterWindowClass()
-{
+void TWinControl::RegisterWindowClass() {
     static bool registered = false;
     if (registered)
         return;
@@ -61,8 +59,7 @@ void TWinControl::RegisterWindowClass()
     registered = true;
 }
 
-HWND TWinControl::Handle()
-{
+HWND TWinControl::Handle() {
     if (!handle_) {
         if (Parent())
             Parent()->Handle(); // creating the parent creates its children
@@ -72,10 +69,11 @@ HWND TWinControl::Handle()
     return handle_;
 }
 
-HWND TWinControl::ParentHandle() { return Parent() ? Parent()->Handle() : nullptr; }
+HWND TWinControl::ParentHandle() {
+    return Parent() ? Parent()->Handle() : nullptr;
+}
 
-void TWinControl::CreateParams(TCreateParams& params)
-{
+void TWinControl::CreateParams(TCreateParams& params) {
     params.style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     if (Visible())
         params.style |= WS_VISIBLE;
@@ -83,8 +81,7 @@ void TWinControl::CreateParams(TCreateParams& params)
         params.style |= WS_DISABLED;
 }
 
-void TWinControl::CreateHandle()
-{
+void TWinControl::CreateHandle() {
     if (handle_)
         return;
     TCreateParams params;
@@ -104,8 +101,8 @@ void TWinControl::CreateHandle()
                         r.right - r.left, r.bottom - r.top, parent, menu, instance, this);
     } else {
         HWND hwnd = CreateWindowExW(params.exStyle, params.className.c_str(), text.c_str(),
-                                    params.style, r.left, r.top, r.right - r.left,
-                                    r.bottom - r.top, parent, menu, instance, nullptr);
+                                    params.style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                    parent, menu, instance, nullptr);
         if (hwnd) {
             // Subclassed by hand, as the framework alone subclasses its windows:
             // under Wine, SetWindowSubclass costs two wineserver round trips on
@@ -125,8 +122,7 @@ void TWinControl::CreateHandle()
             windowed->CreateHandle();
 }
 
-void TWinControl::CreateWaitingHandles()
-{
+void TWinControl::CreateWaitingHandles() {
     if (!handle_)
         return;
     for (TControl* child : controls_)
@@ -136,13 +132,11 @@ void TWinControl::CreateWaitingHandles()
         }
 }
 
-void TWinControl::HandleCreated()
-{
+void TWinControl::HandleCreated() {
     SendMessageW(handle_, WM_SETFONT, WPARAM(WindowFont()), FALSE);
 }
 
-void TWinControl::DestroyHandle()
-{
+void TWinControl::DestroyHandle() {
     if (!handle_)
         return;
     SaveWindowState();
@@ -154,8 +148,7 @@ void TWinControl::DestroyHandle()
     DestroyWindow(hwnd);
 }
 
-void TWinControl::Unbind()
-{
+void TWinControl::Unbind() {
     if (!handle_)
         return;
     // Another subclasser may have chained itself after us: its procedure
@@ -167,8 +160,7 @@ void TWinControl::Unbind()
     subclassed_ = false;
 }
 
-void TWinControl::RecreateWnd()
-{
+void TWinControl::RecreateWnd() {
     if (!handle_)
         return;
     bool hadFocus = Focused();
@@ -179,8 +171,7 @@ void TWinControl::RecreateWnd()
         ::SetFocus(handle_);
 }
 
-std::string TWinControl::Text() const
-{
+std::string TWinControl::Text() const {
     if (!handle_)
         return TControl::Text();
     int length = GetWindowTextLengthW(handle_);
@@ -190,23 +181,20 @@ std::string TWinControl::Text() const
     return FromWide(wide);
 }
 
-void TWinControl::StoreText(const std::string& text)
-{
+void TWinControl::StoreText(const std::string& text) {
     TControl::StoreText(text);
     if (handle_)
         SetWindowTextW(handle_, ToWide(text).c_str());
 }
 
-void TWinControl::BoundsChanged()
-{
+void TWinControl::BoundsChanged() {
     if (handle_) {
         RECT r = BoundsOnScreen();
         MoveWindow(handle_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     }
 }
 
-void TWinControl::VisibleChanged()
-{
+void TWinControl::VisibleChanged() {
     if (handle_) {
         bool losing = !Visible() && HoldsFocus();
         ShowWindow(handle_, Visible() ? SW_SHOW : SW_HIDE);
@@ -217,8 +205,7 @@ void TWinControl::VisibleChanged()
     }
 }
 
-void TWinControl::EnabledChanged()
-{
+void TWinControl::EnabledChanged() {
     if (!handle_)
         return;
     bool losing = !Enabled() && HoldsFocus();
@@ -227,14 +214,12 @@ void TWinControl::EnabledChanged()
         Root()->FocusLeaving(this);
 }
 
-bool TWinControl::HoldsFocus() const
-{
+bool TWinControl::HoldsFocus() const {
     HWND focus = GetFocus();
     return handle_ && focus && (focus == handle_ || IsChild(handle_, focus));
 }
 
-void TWinControl::FontChanged()
-{
+void TWinControl::FontChanged() {
     if (handle_) {
         SendMessageW(handle_, WM_SETFONT, WPARAM(WindowFont()), TRUE);
         Invalidate();
@@ -243,41 +228,35 @@ void TWinControl::FontChanged()
         child->AdoptParentLook();
 }
 
-void TWinControl::ColorChanged()
-{
+void TWinControl::ColorChanged() {
     Invalidate();
     for (TControl* child : controls_)
         child->AdoptParentLook();
 }
 
-void TWinControl::ParentChanged()
-{
+void TWinControl::ParentChanged() {
     if (Parent() && Parent()->HandleAllocated() && Visible())
         CreateHandle();
     else if (!Parent())
         DestroyHandle();
 }
 
-void TWinControl::Invalidate()
-{
+void TWinControl::Invalidate() {
     if (handle_)
         InvalidateRect(handle_, nullptr, TRUE);
 }
 
-void TWinControl::UpdateShowing()
-{
+void TWinControl::UpdateShowing() {
     for (TControl* child : controls_)
         child->UpdateShowing();
 }
 
-void TWinControl::UpdateHints()
-{
+void TWinControl::UpdateHints() {
     for (TControl* child : controls_)
         child->UpdateHints();
 }
 
-void TWinControl::AlignControls()
-{
+void TWinControl::AlignControls() {
     if (!handle_ || aligning_)
         return;
     aligning_ = true;
@@ -302,16 +281,14 @@ void TWinControl::AlignControls()
     aligning_ = false;
 }
 
-bool TWinControl::DialogChar(char key)
-{
+bool TWinControl::DialogChar(char key) {
     for (TControl* child : controls_)
         if (child->Visible() && child->Enabled() && child->DialogChar(key))
             return true;
     return false;
 }
 
-void TWinControl::InsertControl(TControl* control)
-{
+void TWinControl::InsertControl(TControl* control) {
     controls_.push_back(control);
     if (auto* windowed = dynamic_cast<TWinControl*>(control))
         tabList_.push_back(windowed);
@@ -319,8 +296,7 @@ void TWinControl::InsertControl(TControl* control)
         control->Invalidate();
 }
 
-void TWinControl::RemoveControl(TControl* control)
-{
+void TWinControl::RemoveControl(TControl* control) {
     // Runs from the control's destructor too, once its own class is gone:
     // it cannot be asked for its kind nor called virtually here.
     if (TWinControl* root = &RootOrSelf(); root != control)
@@ -335,8 +311,7 @@ void TWinControl::RemoveControl(TControl* control)
     }
 }
 
-int TWinControl::TabOrder() const
-{
+int TWinControl::TabOrder() const {
     if (!Parent())
         return -1;
     const auto& list = Parent()->tabList_;
@@ -344,8 +319,7 @@ int TWinControl::TabOrder() const
     return it == list.end() ? -1 : int(it - list.begin());
 }
 
-void TWinControl::SetTabOrder(int order)
-{
+void TWinControl::SetTabOrder(int order) {
     if (!Parent())
         return;
     auto& list = Parent()->tabList_;
@@ -354,10 +328,11 @@ void TWinControl::SetTabOrder(int order)
     list.insert(list.begin() + order, this);
 }
 
-bool TWinControl::Focused() const { return handle_ && GetFocus() == handle_; }
+bool TWinControl::Focused() const {
+    return handle_ && GetFocus() == handle_;
+}
 
-bool TWinControl::CanFocus() const
-{
+bool TWinControl::CanFocus() const {
     if (!Showing())
         return false;
     for (const TControl* control = this; control; control = control->Parent())
@@ -366,24 +341,23 @@ bool TWinControl::CanFocus() const
     return true;
 }
 
-void TWinControl::SetFocus()
-{
+void TWinControl::SetFocus() {
     if (TWinControl* root = Root())
         root->FocusRequested(this);
     else
         ::SetFocus(Handle());
 }
 
-void TWinControl::FocusRequested(TWinControl* control) { ::SetFocus(control->Handle()); }
+void TWinControl::FocusRequested(TWinControl* control) {
+    ::SetFocus(control->Handle());
+}
 
-TWinControl& TWinControl::RootOrSelf()
-{
+TWinControl& TWinControl::RootOrSelf() {
     TWinControl* root = Root();
     return root ? *root : *this;
 }
 
-TWinControl* TWinControl::FindNextControl(const TWinControl* current, bool forward) const
-{
+TWinControl* TWinControl::FindNextControl(const TWinControl* current, bool forward) const {
     std::vector<TWinControl*> stops;
     CollectTabStops(*this, stops);
     size_t count = stops.size();
@@ -393,42 +367,42 @@ TWinControl* TWinControl::FindNextControl(const TWinControl* current, bool forwa
     // Not among them: start before the first (or after the last).
     size_t from = it != stops.end() ? size_t(it - stops.begin()) : forward ? count - 1 : 0;
     for (size_t step = 1; step <= count; ++step) {
-        TWinControl* candidate = stops[forward ? (from + step) % count : (from + count - step) % count];
+        TWinControl* candidate =
+            stops[forward ? (from + step) % count : (from + count - step) % count];
         if (candidate != current && candidate->CanFocus())
             return candidate;
     }
     return nullptr;
 }
 
-void TWinControl::SelectNext(const TWinControl* current, bool forward)
-{
+void TWinControl::SelectNext(const TWinControl* current, bool forward) {
     if (TWinControl* next = FindNextControl(current, forward))
         ::SetFocus(next->Handle());
 }
 
-void TWinControl::FocusEntered() { DoEnter(); }
-void TWinControl::FocusLeft() { DoExit(); }
+void TWinControl::FocusEntered() {
+    DoEnter();
+}
+void TWinControl::FocusLeft() {
+    DoExit();
+}
 
-void TWinControl::DoEnter()
-{
+void TWinControl::DoEnter() {
     if (OnEnter)
         OnEnter(this);
 }
 
-void TWinControl::DoExit()
-{
+void TWinControl::DoExit() {
     if (OnExit)
         OnExit(this);
 }
 
-void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift)
-{
+void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift) {
     if (OnKeyDown)
         OnKeyDown(this, key, shift);
 }
 
-void TWinControl::KeyPress(char& key)
-{
+void TWinControl::KeyPress(char& key) {
     if (OnKeyPress)
         OnKeyPress(this, key);
 }

@@ -70,15 +70,31 @@ public:
     void RemoveControl(TControl* control);
 
     // A notification (WM_COMMAND, WM_NOTIFY) that the parent hands back to this control.
-    virtual bool HandleCommand(WORD code) { (void)code; return false; }
+    virtual bool HandleCommand(WORD code) {
+        (void)code;
+        return false;
+    }
     // The same with the command's id, for controls whose items send commands (tool bars).
-    virtual bool HandleItemCommand(WORD id, WORD code) { (void)id; return HandleCommand(code); }
+    virtual bool HandleItemCommand(WORD id, WORD code) {
+        (void)id;
+        return HandleCommand(code);
+    }
     // Whether a window that is not a child of the parent, such as a tool
     // tip, belongs to this control, so that its notifications come here.
-    virtual bool OwnsWindow(HWND window) const { (void)window; return false; }
-    virtual bool HandleNotify(NMHDR& header, LRESULT& result) { (void)header; (void)result; return false; }
+    virtual bool OwnsWindow(HWND window) const {
+        (void)window;
+        return false;
+    }
+    virtual bool HandleNotify(NMHDR& header, LRESULT& result) {
+        (void)header;
+        (void)result;
+        return false;
+    }
     // WM_CTLCOLOR*: sets up the DC and returns the background brush, or null for the default.
-    virtual HBRUSH CtlColor(HDC dc) { (void)dc; return nullptr; }
+    virtual HBRUSH CtlColor(HDC dc) {
+        (void)dc;
+        return nullptr;
+    }
 
 protected:
     // What the outermost container hears of the controls placed in it, so
@@ -120,8 +136,7 @@ protected:
     virtual bool WantsCharacters() const { return true; }
     // Ctrl+Tab (forward) or Ctrl+Shift+Tab inside the control: turns its
     // pages, if it has any; false lets the key go on to the enclosing controls.
-    virtual bool SelectNextPage(bool forward)
-    {
+    virtual bool SelectNextPage(bool forward) {
         (void)forward;
         return false;
     }
@@ -175,6 +190,5 @@ private:
 
 // The shift state of the keyboard and mouse buttons right now.
 TShiftState CurrentShiftState();
-
 
 } // namespace fw

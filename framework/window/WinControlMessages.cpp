@@ -9,14 +9,13 @@
 
 namespace fw {
 
-TShiftState CurrentShiftState()
-{
+TShiftState CurrentShiftState() {
     struct KeyFlag {
         int key;
         TShiftState flag;
     };
     static constexpr KeyFlag kKeys[] = {
-        {VK_SHIFT, ssShift}, {VK_MENU, ssAlt}, {VK_CONTROL, ssCtrl},
+        {VK_SHIFT, ssShift},  {VK_MENU, ssAlt},      {VK_CONTROL, ssCtrl},
         {VK_LBUTTON, ssLeft}, {VK_RBUTTON, ssRight}, {VK_MBUTTON, ssMiddle},
     };
     TShiftState state = 0;
@@ -26,8 +25,7 @@ TShiftState CurrentShiftState()
     return state;
 }
 
-LRESULT CALLBACK TWinControl::StaticWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK TWinControl::StaticWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     TWinControl* self;
     if (message == WM_NCCREATE) {
         self = static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -45,8 +43,7 @@ LRESULT CALLBACK TWinControl::StaticWndProc(HWND hwnd, UINT message, WPARAM wPar
     return self->Dispatch(message, wParam, lParam);
 }
 
-LRESULT CALLBACK TWinControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK TWinControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<TWinControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     // Left in another subclasser's chain after our object went.
     if (!self)
@@ -59,8 +56,7 @@ LRESULT CALLBACK TWinControl::SubclassProc(HWND hwnd, UINT message, WPARAM wPara
     return self->Dispatch(message, wParam, lParam);
 }
 
-LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         return WndProc(message, wParam, lParam);
     } catch (...) {
@@ -69,15 +65,13 @@ LRESULT TWinControl::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam) {
     if (subclassed_)
         return CallWindowProcW(classProc_, handle_, message, wParam, lParam);
     return DefWindowProcW(handle_, message, wParam, lParam);
 }
 
-LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     switch (message) {
     case WM_COMMAND:
@@ -136,8 +130,7 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     return DefaultHandler(message, wParam, lParam);
 }
 
-bool TWinControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
-{
+bool TWinControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     HWND from = message == WM_NOTIFY ? reinterpret_cast<NMHDR*>(lParam)->hwndFrom : HWND(lParam);
     if (!from)
         return false;
@@ -161,8 +154,7 @@ bool TWinControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRE
     return false;
 }
 
-bool TWinControl::HandleKeyDown(WPARAM& wParam, LPARAM)
-{
+bool TWinControl::HandleKeyDown(WPARAM& wParam, LPARAM) {
     auto key = std::uint16_t(wParam);
     TShiftState shift = CurrentShiftState();
     KeyDown(key, shift);
@@ -181,8 +173,7 @@ bool TWinControl::HandleKeyDown(WPARAM& wParam, LPARAM)
     return false;
 }
 
-bool TWinControl::HandleChar(WPARAM& wParam)
-{
+bool TWinControl::HandleChar(WPARAM& wParam) {
     auto wide = wchar_t(wParam);
     char original = FromWide(std::wstring_view(&wide, 1))[0];
     char key = original;
@@ -196,14 +187,12 @@ bool TWinControl::HandleChar(WPARAM& wParam)
     return false;
 }
 
-bool TWinControl::PressAccessKey(WPARAM character)
-{
+bool TWinControl::PressAccessKey(WPARAM character) {
     TWinControl& root = RootOrSelf();
     return root.Showing() && root.DialogChar(FromWide(std::wstring(1, wchar_t(character)))[0]);
 }
 
-bool TWinControl::HandleMouseDown(UINT message, WPARAM, LPARAM lParam)
-{
+bool TWinControl::HandleMouseDown(UINT message, WPARAM, LPARAM lParam) {
     TMouseButton button = message == WM_LBUTTONDOWN   ? mbLeft
                           : message == WM_RBUTTONDOWN ? mbRight
                                                       : mbMiddle;

@@ -9,8 +9,7 @@ namespace fw {
 namespace {
 // A windowless child is one its parent draws: a graphic control. Tool
 // buttons have no window either, but their tool bar draws them itself.
-TGraphicControl* AsWindowless(TControl* child)
-{
+TGraphicControl* AsWindowless(TControl* child) {
     auto* graphic = dynamic_cast<TGraphicControl*>(child);
     return graphic && graphic->Visible() ? graphic : nullptr;
 }
@@ -56,8 +55,7 @@ private:
 };
 
 // The part of the update rectangle where windowless children are drawn.
-RECT WindowlessArea(const TWinControl& parent, const RECT& update)
-{
+RECT WindowlessArea(const TWinControl& parent, const RECT& update) {
     RECT area{};
     for (TControl* child : parent.Controls()) {
         if (!AsWindowless(child))
@@ -70,8 +68,7 @@ RECT WindowlessArea(const TWinControl& parent, const RECT& update)
 }
 } // namespace
 
-TControl* TWinControl::GraphicChildAt(int x, int y) const
-{
+TControl* TWinControl::GraphicChildAt(int x, int y) const {
     POINT point{x, y};
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         TGraphicControl* child = AsWindowless(*it);
@@ -84,8 +81,7 @@ TControl* TWinControl::GraphicChildAt(int x, int y) const
     return nullptr;
 }
 
-void TWinControl::Paint()
-{
+void TWinControl::Paint() {
     PaintScope paint(handle_);
     HDC dc = paint.Dc();
     RECT client;
@@ -112,19 +108,16 @@ void TWinControl::Paint()
     BitBlt(dc, area.left, area.top, width, height, memory.get(), area.left, area.top, SRCCOPY);
 }
 
-HBRUSH TWinControl::BackgroundBrush()
-{
+HBRUSH TWinControl::BackgroundBrush() {
     background_.SetColor(Color());
     return background_.Handle();
 }
 
-void TWinControl::PaintWindow(HDC dc, const RECT& client)
-{
+void TWinControl::PaintWindow(HDC dc, const RECT& client) {
     FillRect(dc, &client, BackgroundBrush());
 }
 
-void TWinControl::PaintGraphicChildren(HDC dc)
-{
+void TWinControl::PaintGraphicChildren(HDC dc) {
     for (TControl* control : controls_) {
         TGraphicControl* child = AsWindowless(control);
         if (!child)

@@ -53,9 +53,8 @@ constexpr Release kBrowserReleases[] = {
     {{4, 40, 308, 0}, "Internet Explorer 1.0 (Plus!)"},
 };
 
-std::string NameIn(std::span<const Release> releases, const FileVersion& version,
-                   const char* newer, const char* older)
-{
+std::string NameIn(std::span<const Release> releases, const FileVersion& version, const char* newer,
+                   const char* older) {
     if (CompareVersions(version, releases.front().from) > 0)
         return newer;
     for (const Release& release : releases)
@@ -66,13 +65,11 @@ std::string NameIn(std::span<const Release> releases, const FileVersion& version
 
 } // namespace
 
-std::string HelpFriendlyName(const FileVersion& version)
-{
+std::string HelpFriendlyName(const FileVersion& version) {
     return NameIn(kHelpReleases, version, "> 1.33", "< 1.0");
 }
 
-std::string BrowserFriendlyName(const FileVersion& version)
-{
+std::string BrowserFriendlyName(const FileVersion& version) {
     return NameIn(kBrowserReleases, version, "> Internet Explorer 6",
                   "< Internet Explorer 1.0 (Plus!)");
 }

@@ -9,25 +9,24 @@ namespace hh_funcs {
 namespace {
 constexpr std::uint32_t kUsEnglish = 1033;
 
-std::string Tabbed(const std::string& value) { return '\t' + value; }
+std::string Tabbed(const std::string& value) {
+    return '\t' + value;
+}
 
-std::string Hex(std::uint32_t value)
-{
+std::string Hex(std::uint32_t value) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(value));
     return Tabbed(text);
 }
 
-std::string Joined(const std::vector<std::string>& parameters)
-{
+std::string Joined(const std::vector<std::string>& parameters) {
     std::string text;
     for (std::size_t i = 0; i < parameters.size(); ++i)
         text += (i ? " | " : "") + parameters[i];
     return text;
 }
 
-std::string SystemLine(const ReportFacts& f)
-{
+std::string SystemLine(const ReportFacts& f) {
     char text[96];
     std::snprintf(text, sizeof text, "!Operating System:      %s %u.%u.%u",
                   f.ntFamily ? "\tWindows NT" : "\tWindows", f.systemMajor, f.systemMinor,
@@ -36,8 +35,7 @@ std::string SystemLine(const ReportFacts& f)
 }
 } // namespace
 
-std::vector<std::string> ReportLines(const ReportFacts& f)
-{
+std::vector<std::string> ReportLines(const ReportFacts& f) {
     std::uint32_t locale = f.locale ? f.locale : kUsEnglish;
     return {
         "!Filename:             " + Tabbed(f.reportFile),

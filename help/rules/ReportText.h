@@ -7,8 +7,7 @@
 namespace hh_funcs {
 
 // Removes every trailing `ch` (the survey uses it with the backslash).
-template <class Char> void TrimTrailingChar(std::basic_string<Char>& text, Char ch)
-{
+template <class Char> void TrimTrailingChar(std::basic_string<Char>& text, Char ch) {
     while (!text.empty() && text.back() == ch)
         text.pop_back();
 }

@@ -15,8 +15,7 @@ class BindingTest : public testing::Test {
 protected:
     void TearDown() override { hh::UnloadHelpLibrary(); }
     static std::wstring Library(const wchar_t* name) { return BuildDir() + L"\\" + name; }
-    static void ExpectUnloaded()
-    {
+    static void ExpectUnloaded() {
         EXPECT_EQ(hh::hhLibraryHandle, nullptr);
         EXPECT_EQ(hh::HtmlHelpA, nullptr);
         EXPECT_EQ(hh::HtmlHelpW, nullptr);
@@ -26,8 +25,7 @@ protected:
 
 } // namespace
 
-TEST_F(BindingTest, TheSystemsHelpControlIsFoundLoadedAndFreed)
-{
+TEST_F(BindingTest, TheSystemsHelpControlIsFoundLoadedAndFreed) {
     std::wstring path = hh::FindHelpControlPath();
     ASSERT_FALSE(path.empty());
     EXPECT_TRUE(hh_funcs::FileExists(path));
@@ -45,8 +43,7 @@ TEST_F(BindingTest, TheSystemsHelpControlIsFoundLoadedAndFreed)
     ExpectUnloaded();
 }
 
-TEST_F(BindingTest, ARegistrationThatLeadsToNoFileLeavesTheLibraryUnloaded)
-{
+TEST_F(BindingTest, ARegistrationThatLeadsToNoFileLeavesTheLibraryUnloaded) {
     struct Case {
         const char* what;
         std::wstring value;
@@ -76,8 +73,7 @@ TEST_F(BindingTest, ARegistrationThatLeadsToNoFileLeavesTheLibraryUnloaded)
     EXPECT_EQ(hh::FindHelpControlPath(), L"");
 }
 
-TEST_F(BindingTest, TheRegisteredFileIsLoadedAndAMissingEntryLeavesItsSlotNull)
-{
+TEST_F(BindingTest, TheRegisteredFileIsLoadedAndAMissingEntryLeavesItsSlotNull) {
     RedirectedClasses classes;
     classes.RegisterControl(Library(L"fakehelp.dll"));
     EXPECT_EQ(hh::FindHelpControlPath(), Library(L"fakehelp.dll"));
@@ -95,16 +91,14 @@ TEST_F(BindingTest, TheRegisteredFileIsLoadedAndAMissingEntryLeavesItsSlotNull)
     EXPECT_EQ(hh::HtmlHelpDefault, nullptr);
 }
 
-TEST_F(BindingTest, NotLoadedAtStartWhenTheModuleIsToldNotTo)
-{
+TEST_F(BindingTest, NotLoadedAtStartWhenTheModuleIsToldNotTo) {
     hh::hhLoadAtStartup = false;
     hh::Initialize();
     hh::hhLoadAtStartup = true;
     ExpectUnloaded();
 }
 
-TEST(FileVersions, ReadFromTheVersionResource)
-{
+TEST(FileVersions, ReadFromTheVersionResource) {
     struct Case {
         const wchar_t* file;
         const char* text;
@@ -124,8 +118,7 @@ TEST(FileVersions, ReadFromTheVersionResource)
     EXPECT_EQ(hh_funcs::ReadFileVersion(L"").text, "");
 }
 
-TEST(FileVersions, AnOldBrowserControlIsRenumbered)
-{
+TEST(FileVersions, AnOldBrowserControlIsRenumbered) {
     std::wstring old = BuildDir() + L"\\version_4_70_0_1155.dll";
     EXPECT_EQ(hh_funcs::ReadBrowserVersionOf(old).text, "4.70.1155.0");
     std::wstring recent = BuildDir() + L"\\version_5_2_3790_2847.dll";
@@ -133,8 +126,7 @@ TEST(FileVersions, AnOldBrowserControlIsRenumbered)
     EXPECT_EQ(hh_funcs::ReadBrowserVersionOf(BuildDir() + L"\\no_version.dll").text, "");
 }
 
-TEST(FileVersions, TheRegisteredControlIsNamedFromItsVersion)
-{
+TEST(FileVersions, TheRegisteredControlIsNamedFromItsVersion) {
     struct Case {
         const wchar_t* file;
         const char* name;

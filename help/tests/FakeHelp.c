@@ -9,8 +9,8 @@ static int lastFileNull;
 static UINT lastCommand;
 static int calls;
 
-__declspec(dllexport) HWND WINAPI HtmlHelpA(HWND caller, LPCSTR file, UINT command, DWORD_PTR data)
-{
+__declspec(dllexport) HWND WINAPI
+    HtmlHelpA(HWND caller, LPCSTR file, UINT command, DWORD_PTR data) {
     (void)caller;
     (void)data;
     lastEntry = 'A';
@@ -23,8 +23,8 @@ __declspec(dllexport) HWND WINAPI HtmlHelpA(HWND caller, LPCSTR file, UINT comma
     return NULL;
 }
 
-__declspec(dllexport) HWND WINAPI HtmlHelpW(HWND caller, LPCWSTR file, UINT command, DWORD_PTR data)
-{
+__declspec(dllexport) HWND WINAPI
+    HtmlHelpW(HWND caller, LPCWSTR file, UINT command, DWORD_PTR data) {
     (void)caller;
     (void)data;
     lastEntry = 'W';
@@ -38,8 +38,7 @@ __declspec(dllexport) HWND WINAPI HtmlHelpW(HWND caller, LPCWSTR file, UINT comm
 }
 
 /* Number of calls so far; the last one's entry ('A' or 'W'), file and command. */
-__declspec(dllexport) int FakeHelpLastCall(char* entry, const wchar_t** file, UINT* command)
-{
+__declspec(dllexport) int FakeHelpLastCall(char* entry, const wchar_t** file, UINT* command) {
     *entry = lastEntry;
     *file = lastFileNull ? NULL : lastFile;
     *command = lastCommand;

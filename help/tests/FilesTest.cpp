@@ -7,8 +7,7 @@
 
 using namespace helptest;
 
-TEST(CanWriteToDirectory, AnOldProbeFileIsOverwrittenThenRemoved)
-{
+TEST(CanWriteToDirectory, AnOldProbeFileIsOverwrittenThenRemoved) {
     ScratchDir dir;
     std::wstring probe = dir / L"$_Temp_$.$$$";
     WriteBytes(probe, "left over");
@@ -18,8 +17,7 @@ TEST(CanWriteToDirectory, AnOldProbeFileIsOverwrittenThenRemoved)
     EXPECT_FALSE(Exists(probe));
 }
 
-TEST(CanWriteToDirectory, NoWhenTheProbeCannotBeMade)
-{
+TEST(CanWriteToDirectory, NoWhenTheProbeCannotBeMade) {
     ScratchDir dir;
     // A folder where the probe file would go.
     std::wstring blocker = dir / L"$_Temp_$.$$$";
@@ -30,8 +28,7 @@ TEST(CanWriteToDirectory, NoWhenTheProbeCannotBeMade)
     EXPECT_FALSE(Exists(dir / L"missing"));
 }
 
-TEST(SystemFolders, NoTrailingBackslashAndTheyExist)
-{
+TEST(SystemFolders, NoTrailingBackslashAndTheyExist) {
     for (const std::wstring& folder : {hh_funcs::SystemDirectory(), hh_funcs::TempDirectory()}) {
         ASSERT_FALSE(folder.empty());
         EXPECT_NE(folder.back(), L'\\');

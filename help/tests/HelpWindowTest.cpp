@@ -20,19 +20,17 @@ struct Call {
 
 class HelpWindowTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         classes.RegisterControl(BuildDir() + L"\\fakehelp.dll");
         hh::LoadHelpLibrary();
         ASSERT_NE(hh::hhLibraryHandle, nullptr);
     }
     void TearDown() override { hh::UnloadHelpLibrary(); }
 
-    Call LastCall() const
-    {
+    Call LastCall() const {
         using Reader = int(__cdecl*)(char*, const wchar_t**, UINT*);
-        auto read = reinterpret_cast<Reader>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"fakehelp.dll"), "FakeHelpLastCall")));
+        auto read = reinterpret_cast<Reader>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"fakehelp.dll"), "FakeHelpLastCall")));
         Call call;
         const wchar_t* file = nullptr;
         call.count = read(&call.entry, &file, &call.command);
@@ -46,8 +44,7 @@ protected:
 
 } // namespace
 
-TEST_F(HelpWindowTest, APathTheAnsiCodePageCanSpellGoesThroughTheDefaultEntry)
-{
+TEST_F(HelpWindowTest, APathTheAnsiCodePageCanSpellGoesThroughTheDefaultEntry) {
     std::wstring file = L"C:\\Program Files\\Sixpointe\\Sixpointe.chm";
     EXPECT_TRUE(hh::DisplayHelpFile(file));
     Call call = LastCall();
@@ -57,8 +54,7 @@ TEST_F(HelpWindowTest, APathTheAnsiCodePageCanSpellGoesThroughTheDefaultEntry)
     EXPECT_EQ(call.command, hh::HH_DISPLAY_TOPIC);
 }
 
-TEST_F(HelpWindowTest, APathTheAnsiCodePageCannotSpellGoesThroughTheWideEntry)
-{
+TEST_F(HelpWindowTest, APathTheAnsiCodePageCannotSpellGoesThroughTheWideEntry) {
     // Neither Greek nor a macron survives in the ANSI code page of a western
     // system; a best-fit 'a' or a '?' would name another file.
     std::wstring file = L"C:\\Cours \u03A9 \u0101\\Sixpointe.chm";
@@ -69,8 +65,7 @@ TEST_F(HelpWindowTest, APathTheAnsiCodePageCannotSpellGoesThroughTheWideEntry)
     EXPECT_EQ(call.command, hh::HH_DISPLAY_TOPIC);
 }
 
-TEST_F(HelpWindowTest, CloseAllPassesNoFile)
-{
+TEST_F(HelpWindowTest, CloseAllPassesNoFile) {
     hh::CloseAllHelpWindows();
     Call call = LastCall();
     EXPECT_EQ(call.count, 1);
@@ -79,8 +74,7 @@ TEST_F(HelpWindowTest, CloseAllPassesNoFile)
     EXPECT_EQ(call.command, hh::HH_CLOSE_ALL);
 }
 
-TEST_F(HelpWindowTest, WithoutTheLibraryNothingIsCalled)
-{
+TEST_F(HelpWindowTest, WithoutTheLibraryNothingIsCalled) {
     // Kept mapped so that its record can still be read.
     HMODULE kept = LoadLibraryW((BuildDir() + L"\\fakehelp.dll").c_str());
     hh::UnloadHelpLibrary();

@@ -5,8 +5,7 @@
 
 #include <cstdio>
 
-int wmain()
-{
+int wmain() {
     hh::Initialize();
     hh_funcs::Initialize();
     std::printf("%s\n", hh::hhLibraryHandle ? "loaded" : "not loaded");

@@ -16,8 +16,7 @@ namespace {
 constexpr char kOld[] = "an old report";
 
 // The environment of this process with TMP and TEMP set to `temp`.
-std::wstring EnvironmentWithTemp(const std::wstring& temp)
-{
+std::wstring EnvironmentWithTemp(const std::wstring& temp) {
     std::wstring block;
     wchar_t* strings = GetEnvironmentStringsW();
     for (const wchar_t* entry = strings; *entry; entry += wcslen(entry) + 1) {
@@ -37,12 +36,11 @@ protected:
     // Starts the program copied into `dir` with the parameters and waits for its end.
     // It works in this process's folder: a folder that is some process's current
     // one cannot be removed until Wine has let go of it.
-    void Run(const std::wstring& dir, const std::wstring& parameters = L"")
-    {
+    void Run(const std::wstring& dir, const std::wstring& parameters = L"") {
         RunWithTemp(dir, parameters, temp.Path());
     }
-    void RunWithTemp(const std::wstring& dir, const std::wstring& parameters, const std::wstring& tempDir)
-    {
+    void RunWithTemp(const std::wstring& dir, const std::wstring& parameters,
+                     const std::wstring& tempDir) {
         std::wstring exe = dir + L"\\Sixpointe.exe";
         CopyFileW((BuildDir() + L"\\survey_probe.exe").c_str(), exe.c_str(), FALSE);
         std::wstring line = L"\"" + exe + L"\"" + (parameters.empty() ? L"" : L" " + parameters);
@@ -51,8 +49,8 @@ protected:
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
         ASSERT_TRUE(CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE,
-                                   CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, environment.data(),
-                                   nullptr, &startup, &process))
+                                   CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW,
+                                   environment.data(), nullptr, &startup, &process))
             << "cannot start " << fw::FromWide(exe);
         ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
         DWORD code = 1;
@@ -62,8 +60,7 @@ protected:
         EXPECT_EQ(code, 0u) << "the start-up did not go on";
     }
     static std::wstring Report(const std::wstring& dir) { return dir + L"\\HHDebug.txt"; }
-    std::vector<std::string> ReportLines(const std::wstring& dir) const
-    {
+    std::vector<std::string> ReportLines(const std::wstring& dir) const {
         return Lines(ReadBytes(Report(dir)));
     }
 
@@ -72,16 +69,14 @@ protected:
 };
 
 // The value of a report line: what follows its tab.
-std::string Value(const std::string& line)
-{
+std::string Value(const std::string& line) {
     std::size_t tab = line.find('\t');
     return tab == std::string::npos ? "(no tab)" : line.substr(tab + 1);
 }
 
 } // namespace
 
-TEST_F(SurveyTest, AnOldReportGoesAtEveryStartAndTheProbeFileWithIt)
-{
+TEST_F(SurveyTest, AnOldReportGoesAtEveryStartAndTheProbeFileWithIt) {
     WriteBytes(Report(program.Path()), kOld);
     WriteBytes(program / L"$_Temp_$.$$$", "left over");
     Run(program.Path());
@@ -95,16 +90,15 @@ TEST_F(SurveyTest, AnOldReportGoesAtEveryStartAndTheProbeFileWithIt)
     EXPECT_EQ(ReadBytes(Report(program.Path())).find(kOld), std::string::npos);
 }
 
-TEST_F(SurveyTest, TheSwitchesAndTheMarkerFileTurnTheReportOn)
-{
+TEST_F(SurveyTest, TheSwitchesAndTheMarkerFileTurnTheReportOn) {
     struct Case {
         const wchar_t* parameters;
         bool marker;
         bool report;
     } cases[] = {
-        {L"/debug", false, true},   {L"-debug", false, true},  {L"/DeBuG", false, true},
-        {L"-DEBUG", false, true},   {L"one /Debug", false, true}, {L"", true, true},
-        {L"debug", false, false},   {L"--debug", false, false}, {L"\"/debug \"", false, false},
+        {L"/debug", false, true}, {L"-debug", false, true},     {L"/DeBuG", false, true},
+        {L"-DEBUG", false, true}, {L"one /Debug", false, true}, {L"", true, true},
+        {L"debug", false, false}, {L"--debug", false, false},   {L"\"/debug \"", false, false},
         {L"", false, false},
     };
     for (const Case& c : cases) {
@@ -116,8 +110,7 @@ TEST_F(SurveyTest, TheSwitchesAndTheMarkerFileTurnTheReportOn)
     }
 }
 
-TEST_F(SurveyTest, TheReportHoldsTwentyTwoLinesWithTheirValues)
-{
+TEST_F(SurveyTest, TheReportHoldsTwentyTwoLinesWithTheirValues) {
     Run(program.Path(), L"/debug \"two words\"");
     std::vector<std::string> lines = ReportLines(program.Path());
     ASSERT_EQ(lines.size(), 22u);
@@ -137,7 +130,8 @@ TEST_F(SurveyTest, TheReportHoldsTwentyTwoLinesWithTheirValues)
     EXPECT_EQ(lines[15], "_hhVerStr =         \t" + help.text);
     EXPECT_EQ(lines[16], "_hhFriendlyVerStr = \t" + hh_funcs::HelpFriendlyName(help.parts));
     hh_funcs::VersionReading browser = hh_funcs::ReadBrowserVersion();
-    EXPECT_EQ(lines[18], std::string("_ieInstalled =      \t") + (browser.text.empty() ? "NO" : "YES"));
+    EXPECT_EQ(lines[18],
+              std::string("_ieInstalled =      \t") + (browser.text.empty() ? "NO" : "YES"));
     EXPECT_EQ(lines[19], "_ieVerStr =         \t" + browser.text);
     EXPECT_EQ(Value(lines[20]),
               browser.text.empty() ? "" : hh_funcs::BrowserFriendlyName(browser.parts));
@@ -155,8 +149,7 @@ TEST_F(SurveyTest, TheReportHoldsTwentyTwoLinesWithTheirValues)
     EXPECT_FALSE(Value(lines[6]).empty()) << "the decimal separator";
 }
 
-TEST_F(SurveyTest, AFolderThatCannotBeWrittenSendsTheReportToTheTemporaryFolder)
-{
+TEST_F(SurveyTest, AFolderThatCannotBeWrittenSendsTheReportToTheTemporaryFolder) {
     // A folder stands where the probe file would be made.
     ASSERT_TRUE(CreateDirectoryW((program / L"$_Temp_$.$$$").c_str(), nullptr));
     WriteBytes(Report(temp.Path()), kOld);
@@ -172,8 +165,7 @@ TEST_F(SurveyTest, AFolderThatCannotBeWrittenSendsTheReportToTheTemporaryFolder)
     EXPECT_TRUE(Exists(program / L"$_Temp_$.$$$")) << "the folder in the way is left alone";
 }
 
-TEST_F(SurveyTest, AReportThatCannotBeDeletedIsLeftAsItIsAndStartUpGoesOn)
-{
+TEST_F(SurveyTest, AReportThatCannotBeDeletedIsLeftAsItIsAndStartUpGoesOn) {
     std::wstring report = Report(program.Path());
     WriteBytes(report, kOld);
     SetFileAttributesW(report.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -181,15 +173,15 @@ TEST_F(SurveyTest, AReportThatCannotBeDeletedIsLeftAsItIsAndStartUpGoesOn)
     EXPECT_EQ(ReadBytes(report), kOld);
     SetFileAttributesW(report.c_str(), FILE_ATTRIBUTE_NORMAL);
 
-    HANDLE locked = CreateFileW(report.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE locked =
+        CreateFileW(report.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
     Run(program.Path(), L"/debug");
     CloseHandle(locked);
     EXPECT_EQ(ReadBytes(report), kOld);
 }
 
-TEST_F(SurveyTest, LongAndNonAnsiFolderNamesAreKeptWhole)
-{
+TEST_F(SurveyTest, LongAndNonAnsiFolderNamesAreKeptWhole) {
     // The longest folder a program can be started from: its file's path
     // takes the 259 characters that the system allows.
     std::wstring longDir = program.Path();
@@ -221,8 +213,7 @@ TEST_F(SurveyTest, LongAndNonAnsiFolderNamesAreKeptWhole)
 }
 
 // Both cases write at the root of drive C: of the test prefix, so they run in one test.
-TEST_F(SurveyTest, TheRootOfADriveAsProgramFolderAndAsLastResort)
-{
+TEST_F(SurveyTest, TheRootOfADriveAsProgramFolderAndAsLastResort) {
     ASSERT_FALSE(Exists(L"C:\\HHDebug.txt")) << "the root holds no report of its own";
     Run(L"C:", L"/debug");
     std::vector<std::string> lines = ReportLines(L"C:");

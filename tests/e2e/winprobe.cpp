@@ -24,34 +24,40 @@ namespace {
 
 constexpr UINT TextTimeoutMs = 1000;
 
-std::string ToUtf8(const std::wstring& text)
-{
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                   nullptr, 0, nullptr, nullptr);
+std::string ToUtf8(const std::wstring& text) {
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                   0, nullptr, nullptr);
     std::string result(size, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
-                        size, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(), size,
+                        nullptr, nullptr);
     return result;
 }
 
-std::string Escaped(const std::string& text)
-{
+std::string Escaped(const std::string& text) {
     std::string result;
     for (char c : text) {
         switch (c) {
-        case '\\': result += "\\\\"; break;
-        case '\t': result += "\\t"; break;
-        case '\r': result += "\\r"; break;
-        case '\n': result += "\\n"; break;
-        default: result += c;
+        case '\\':
+            result += "\\\\";
+            break;
+        case '\t':
+            result += "\\t";
+            break;
+        case '\r':
+            result += "\\r";
+            break;
+        case '\n':
+            result += "\\n";
+            break;
+        default:
+            result += c;
         }
     }
     return result;
 }
 
 // Through SendMessageTimeout, so that a hung program cannot hang the probe.
-std::wstring WindowText(HWND window)
-{
+std::wstring WindowText(HWND window) {
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, TextTimeoutMs,
                              &length))
@@ -65,15 +71,13 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
-std::wstring ClassName(HWND window)
-{
+std::wstring ClassName(HWND window) {
     wchar_t name[256] = L"";
     GetClassNameW(window, name, 256);
     return name;
 }
 
-void PrintLine(const char* kind, HWND window, HWND parent, LONG_PTR id, const RECT& rect)
-{
+void PrintLine(const char* kind, HWND window, HWND parent, LONG_PTR id, const RECT& rect) {
     std::string line = std::string(kind) + '\t';
     char buffer[160];
     std::snprintf(buffer, sizeof buffer, "%#llx\t%#llx\t",
@@ -89,30 +93,26 @@ void PrintLine(const char* kind, HWND window, HWND parent, LONG_PTR id, const RE
     std::fwrite(line.data(), 1, line.size(), stdout);
 }
 
-void PrintWindowRect(const char* kind, HWND window, HWND parent, LONG_PTR id)
-{
+void PrintWindowRect(const char* kind, HWND window, HWND parent, LONG_PTR id) {
     RECT rect{};
     GetWindowRect(window, &rect);
     PrintLine(kind, window, parent, id, rect);
 }
 
-void PrintClientRect(HWND window)
-{
+void PrintClientRect(HWND window) {
     RECT rect{};
     GetClientRect(window, &rect);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     PrintLine("client", window, nullptr, 0, rect);
 }
 
-BOOL CALLBACK PrintChild(HWND window, LPARAM)
-{
+BOOL CALLBACK PrintChild(HWND window, LPARAM) {
     PrintWindowRect("child", window, GetAncestor(window, GA_PARENT),
                     GetWindowLongPtrW(window, GWLP_ID));
     return TRUE;
 }
 
-BOOL CALLBACK PrintTopLevel(HWND window, LPARAM)
-{
+BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
     if (IsWindowVisible(window))
         PrintWindowRect("top", window, nullptr, 0);
     return TRUE;
@@ -123,8 +123,7 @@ struct CaptionSearch {
     HWND found;
 };
 
-BOOL CALLBACK MatchCaption(HWND window, LPARAM param)
-{
+BOOL CALLBACK MatchCaption(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<CaptionSearch*>(param);
     if (IsWindowVisible(window) && WindowText(window) == *search->caption) {
         search->found = window;
@@ -133,23 +132,20 @@ BOOL CALLBACK MatchCaption(HWND window, LPARAM param)
     return TRUE;
 }
 
-HWND FindTopLevel(const std::wstring& caption)
-{
+HWND FindTopLevel(const std::wstring& caption) {
     CaptionSearch search{&caption, nullptr};
     EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-int Usage()
-{
+int Usage() {
     std::fprintf(stderr, "usage: winprobe CAPTION | winprobe --close CAPTION | winprobe --list\n");
     return 2;
 }
 
 } // namespace
 
-int wmain(int argc, wchar_t** argv)
-{
+int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdout), _O_BINARY); // LF line ends, as the reader expects
     std::wstring first = argc > 1 ? argv[1] : L"";
     if (argc == 2 && first == L"--list") {

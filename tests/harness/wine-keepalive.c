@@ -2,8 +2,7 @@
    test program starts in a warm session instead of booting one. */
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
-{
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
     (void)instance;
     (void)previous;
     (void)commandLine;

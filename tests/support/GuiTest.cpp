@@ -7,8 +7,7 @@
 
 namespace guitest {
 
-void Pump()
-{
+void Pump() {
     MSG message;
     for (int idle = 0; idle < 3; ++idle) {
         bool any = false;
@@ -28,14 +27,12 @@ void Pump()
 }
 
 namespace {
-std::map<UINT_PTR, std::function<void()>>& LaterSteps()
-{
+std::map<UINT_PTR, std::function<void()>>& LaterSteps() {
     static std::map<UINT_PTR, std::function<void()>> steps;
     return steps;
 }
 
-void CALLBACK RunLaterStep(HWND, UINT, UINT_PTR id, DWORD)
-{
+void CALLBACK RunLaterStep(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     auto it = LaterSteps().find(id);
     if (it == LaterSteps().end())
@@ -46,22 +43,19 @@ void CALLBACK RunLaterStep(HWND, UINT, UINT_PTR id, DWORD)
 }
 } // namespace
 
-void Later(std::function<void()> step, UINT delayMs)
-{
+void Later(std::function<void()> step, UINT delayMs) {
     UINT_PTR id = SetTimer(nullptr, 0, delayMs, RunLaterStep);
     LaterSteps()[id] = std::move(step);
 }
 
-void PressKey(HWND window, UINT virtualKey)
-{
+void PressKey(HWND window, UINT virtualKey) {
     UINT scan = MapVirtualKeyW(virtualKey, 0);
     PostMessageW(window, WM_KEYDOWN, virtualKey, LPARAM(1 | (scan << 16)));
     PostMessageW(window, WM_KEYUP, virtualKey, LPARAM(1 | (scan << 16) | (3u << 30)));
     Pump();
 }
 
-void PressKeyHolding(HWND window, UINT virtualKey, std::initializer_list<UINT> held)
-{
+void PressKeyHolding(HWND window, UINT virtualKey, std::initializer_list<UINT> held) {
     BYTE keys[256];
     GetKeyboardState(keys);
     for (UINT key : held)
@@ -73,16 +67,14 @@ void PressKeyHolding(HWND window, UINT virtualKey, std::initializer_list<UINT> h
     SetKeyboardState(keys);
 }
 
-void Type(HWND window, std::wstring_view text)
-{
+void Type(HWND window, std::wstring_view text) {
     for (wchar_t c : text) {
         PostMessageW(window, WM_CHAR, c, 1);
         Pump();
     }
 }
 
-void Click(HWND window, int x, int y, UINT downMessage)
-{
+void Click(HWND window, int x, int y, UINT downMessage) {
     UINT upMessage = downMessage == WM_LBUTTONDOWN   ? WM_LBUTTONUP
                      : downMessage == WM_RBUTTONDOWN ? WM_RBUTTONUP
                                                      : WM_MBUTTONUP;
@@ -94,8 +86,7 @@ void Click(HWND window, int x, int y, UINT downMessage)
     Pump();
 }
 
-void Paste(HWND window, std::wstring_view text)
-{
+void Paste(HWND window, std::wstring_view text) {
     OpenClipboard(window);
     EmptyClipboard();
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
@@ -109,8 +100,7 @@ void Paste(HWND window, std::wstring_view text)
     Pump();
 }
 
-std::wstring WindowText(HWND window)
-{
+std::wstring WindowText(HWND window) {
     int length = GetWindowTextLengthW(window);
     std::wstring text(size_t(length) + 1, L'\0');
     text.resize(size_t(GetWindowTextW(window, text.data(), length + 1)));

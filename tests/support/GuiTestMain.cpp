@@ -12,12 +12,15 @@ namespace guitest {
 namespace {
 int beeps = 0;
 }
-int BeepCount() { return beeps; }
-void ResetBeepCount() { beeps = 0; }
+int BeepCount() {
+    return beeps;
+}
+void ResetBeepCount() {
+    beeps = 0;
+}
 } // namespace guitest
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     fw::TApplication application;
     application.Initialize();

@@ -21,16 +21,14 @@ constexpr std::size_t kTypeOffset = 14;
 constexpr std::size_t kKindOffset = 12;
 constexpr unsigned char kPen = 0x30, kExtPen = 0x50, kBrush = 0x10, kFont = 0x0A;
 
-const unsigned char* HandleTable()
-{
+const unsigned char* HandleTable() {
     auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
     const unsigned char* table = nullptr;
     std::memcpy(&table, peb + kTableOffset, sizeof table);
     return table;
 }
 
-std::vector<std::uint8_t> Generations()
-{
+std::vector<std::uint8_t> Generations() {
     const unsigned char* table = HandleTable();
     std::vector<std::uint8_t> generations(kEntries);
     for (std::size_t i = 0; i < kEntries; ++i)
@@ -38,14 +36,12 @@ std::vector<std::uint8_t> Generations()
     return generations;
 }
 
-BOOL CALLBACK CountChild(HWND, LPARAM count)
-{
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
     return TRUE;
 }
 
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM count)
-{
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
     EnumChildWindows(window, CountChild, count);
     return TRUE;
@@ -53,8 +49,7 @@ BOOL CALLBACK CountTopLevel(HWND window, LPARAM count)
 
 } // namespace
 
-int LiveGdiObjects()
-{
+int LiveGdiObjects() {
     const unsigned char* table = HandleTable();
     int live = 0;
     for (std::size_t i = 0; i < kEntries; ++i)
@@ -64,8 +59,7 @@ int LiveGdiObjects()
 
 GdiCreations::GdiCreations() : generations_(Generations()) {}
 
-int GdiCreations::Since() const
-{
+int GdiCreations::Since() const {
     std::vector<std::uint8_t> now = Generations();
     int created = 0;
     for (std::size_t i = 0; i < kEntries; ++i)
@@ -73,8 +67,7 @@ int GdiCreations::Since() const
     return created;
 }
 
-int GdiCreations::DrawingObjectsSince() const
-{
+int GdiCreations::DrawingObjectsSince() const {
     const unsigned char* table = HandleTable();
     std::vector<std::uint8_t> now = Generations();
     int created = 0;
@@ -86,8 +79,7 @@ int GdiCreations::DrawingObjectsSince() const
     return created;
 }
 
-int LiveWindows()
-{
+int LiveWindows() {
     int count = 0;
     EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, LPARAM(&count));
     return count;

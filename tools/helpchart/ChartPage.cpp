@@ -9,24 +9,31 @@ constexpr std::size_t kEntriesPerLine = 3;
 constexpr char kRaised[] = "&#9679;";
 constexpr char kFlat[] = "&#9675;";
 
-std::string Escaped(std::string_view text)
-{
+std::string Escaped(std::string_view text) {
     std::string out;
     for (char ch : text) {
         switch (ch) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += ch;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += ch;
         }
     }
     return out;
 }
 
 // Dots 1 2 3 run down the left column, 4 5 6 down the right one.
-std::string DrawnCell(braille::DotSet cell)
-{
+std::string DrawnCell(braille::DotSet cell) {
     std::string html = "<table class=\"cell\">";
     for (int row = 1; row <= 3; ++row) {
         html += "<tr>";
@@ -37,10 +44,11 @@ std::string DrawnCell(braille::DotSet cell)
     return html + "</table>";
 }
 
-std::string DotNumbers(braille::DotSet cell) { return cell.Empty() ? "-" : cell.ToString(); }
+std::string DotNumbers(braille::DotSet cell) {
+    return cell.Empty() ? "-" : cell.ToString();
+}
 
-std::string Entry(const braille::AlphabetRow& row)
-{
+std::string Entry(const braille::AlphabetRow& row) {
     return "<td class=\"char\">" + Escaped(row.text) + "</td><td>" + DrawnCell(row.first) +
            "</td><td>" + DrawnCell(row.second) + "</td><td class=\"dots\">" +
            DotNumbers(row.first) + " / " + DotNumbers(row.second) + "</td>\n";
@@ -53,7 +61,8 @@ constexpr char kHead[] =
     "<link rel=\"stylesheet\" type=\"text/css\" href=\"sixpointe.css\">\n"
     "</head>\n<body>\n"
     "<h1>Tableau des 103 caract\xE8res</h1>\n"
-    "<p>Chaque caract\xE8re s'\xE9" "crit avec deux cellules : la premi\xE8re porte le signe "
+    "<p>Chaque caract\xE8re s'\xE9"
+    "crit avec deux cellules : la premi\xE8re porte le signe "
     "de majuscule (points 4 6), le signe num\xE9rique (point 6) ou rien ; la seconde porte "
     "la lettre, le chiffre ou le signe. Un point noir (&#9679;) est en relief, un rond "
     "blanc (&#9675;) ne l'est pas. Les num\xE9ros des points suivent : premi\xE8re cellule "
@@ -65,8 +74,7 @@ constexpr char kTail[] = "</table>\n<p><a href=\"alphabet.htm\">Les r\xE8gles de
 
 } // namespace
 
-std::string ChartPage(std::span<const braille::AlphabetRow> rows)
-{
+std::string ChartPage(std::span<const braille::AlphabetRow> rows) {
     std::string html = kHead;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (i % kEntriesPerLine == 0)

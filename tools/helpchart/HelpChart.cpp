@@ -5,8 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: helpchart OUTPUT.htm\n");
         return 2;

@@ -5,8 +5,7 @@
 
 namespace layout {
 
-inline std::string Nested(int depth)
-{
+inline std::string Nested(int depth) {
     std::string text;
     for (int i = 0; i < depth; ++i)
         text += "object O" + std::to_string(i) + ": TPanel\n";

@@ -16,15 +16,14 @@ struct Release {
     std::string name;
 };
 
-std::uint64_t AsNumber(const FileVersion& v)
-{
+std::uint64_t AsNumber(const FileVersion& v) {
     return std::uint64_t(v.major) << 48 | std::uint64_t(v.minor) << 32 |
            std::uint64_t(v.release) << 16 | v.build;
 }
 
-FileVersion FromNumber(std::uint64_t n)
-{
-    return {std::uint16_t(n >> 48), std::uint16_t(n >> 32), std::uint16_t(n >> 16), std::uint16_t(n)};
+FileVersion FromNumber(std::uint64_t n) {
+    return {std::uint16_t(n >> 48), std::uint16_t(n >> 32), std::uint16_t(n >> 16),
+            std::uint16_t(n)};
 }
 
 // Newest first, as the names are published.
@@ -70,8 +69,7 @@ const std::vector<Release> kBrowser = {
 };
 
 void CheckEveryThreshold(const std::vector<Release>& table, std::string (*name)(const FileVersion&),
-                         const std::string& newer, const std::string& older)
-{
+                         const std::string& newer, const std::string& older) {
     for (std::size_t i = 0; i < table.size(); ++i) {
         std::uint64_t at = AsNumber(table[i].from);
         std::string above = i == 0 ? newer : table[i].name;
@@ -84,19 +82,16 @@ void CheckEveryThreshold(const std::vector<Release>& table, std::string (*name)(
 
 } // namespace
 
-TEST(HelpFriendlyName, EveryReleaseAtJustBelowAndJustAboveItsVersion)
-{
+TEST(HelpFriendlyName, EveryReleaseAtJustBelowAndJustAboveItsVersion) {
     CheckEveryThreshold(kHelp, hh_funcs::HelpFriendlyName, "> 1.33", "< 1.0");
 }
 
-TEST(BrowserFriendlyName, EveryReleaseAtJustBelowAndJustAboveItsVersion)
-{
+TEST(BrowserFriendlyName, EveryReleaseAtJustBelowAndJustAboveItsVersion) {
     CheckEveryThreshold(kBrowser, hh_funcs::BrowserFriendlyName, "> Internet Explorer 6",
                         "< Internet Explorer 1.0 (Plus!)");
 }
 
-TEST(FriendlyNames, KnownControlsAsTheyAreNamed)
-{
+TEST(FriendlyNames, KnownControlsAsTheyAreNamed) {
     using hh_funcs::BrowserFriendlyName;
     using hh_funcs::FromOldBrowserNumbering;
     using hh_funcs::HelpFriendlyName;
@@ -104,7 +99,8 @@ TEST(FriendlyNames, KnownControlsAsTheyAreNamed)
     EXPECT_EQ(HelpFriendlyName({5, 2, 3790, 2847}), "> 1.33");
     EXPECT_EQ(HelpFriendlyName({4, 72, 7289, 0}), "< 1.0");
     EXPECT_EQ(HelpFriendlyName({0, 0, 0, 0}), "< 1.0");
-    EXPECT_EQ(BrowserFriendlyName(FromOldBrowserNumbering({4, 70, 0, 1155})), "Internet Explorer 3.0");
+    EXPECT_EQ(BrowserFriendlyName(FromOldBrowserNumbering({4, 70, 0, 1155})),
+              "Internet Explorer 3.0");
     EXPECT_EQ(BrowserFriendlyName({6, 0, 2600, 0}), "Internet Explorer 6 (Windows XP)");
     EXPECT_EQ(BrowserFriendlyName({11, 0, 19041, 1}), "> Internet Explorer 6");
 }

@@ -5,8 +5,7 @@
 
 using namespace hh_funcs;
 
-TEST(ProgramPaths, DirectoryAndFileNameOfTheProgram)
-{
+TEST(ProgramPaths, DirectoryAndFileNameOfTheProgram) {
     struct Case {
         std::wstring path, withSeparator, directory, name;
     } cases[] = {
@@ -16,7 +15,8 @@ TEST(ProgramPaths, DirectoryAndFileNameOfTheProgram)
         {L"X:\\Sixpointe.exe", L"X:\\", L"X:", L"Sixpointe.exe"},
         {L"X:Sixpointe.exe", L"X:", L"X:", L"Sixpointe.exe"},
         {L"Sixpointe.exe", L"", L"", L"Sixpointe.exe"},
-        {L"\\\\server\\share\\\\Six.exe", L"\\\\server\\share\\\\", L"\\\\server\\share", L"Six.exe"},
+        {L"\\\\server\\share\\\\Six.exe", L"\\\\server\\share\\\\", L"\\\\server\\share",
+         L"Six.exe"},
         {L"C:\\Dé ā Ω\\Six.exe", L"C:\\Dé ā Ω\\", L"C:\\Dé ā Ω", L"Six.exe"},
     };
     for (const Case& c : cases) {
@@ -28,8 +28,7 @@ TEST(ProgramPaths, DirectoryAndFileNameOfTheProgram)
     EXPECT_EQ(HelpFileBeside(L"C:\\Ω\\Six.exe"), L"C:\\Ω\\Sixpointe.chm");
 }
 
-TEST(TextRules, TrimRepeatAndYesNo)
-{
+TEST(TextRules, TrimRepeatAndYesNo) {
     std::string text = "C:\\dir\\\\";
     TrimTrailingChar(text, '\\');
     EXPECT_EQ(text, "C:\\dir");
@@ -46,8 +45,7 @@ TEST(TextRules, TrimRepeatAndYesNo)
     EXPECT_EQ(YesNoText(false), "NO");
 }
 
-TEST(DebugSwitch, SlashOrDashDebugInAnyCaseOnly)
-{
+TEST(DebugSwitch, SlashOrDashDebugInAnyCaseOnly) {
     for (const wchar_t* on : {L"/debug", L"-debug", L"/DEBUG", L"-DeBuG", L"/Debug"})
         EXPECT_TRUE(IsDebugSwitch(on)) << on;
     for (const wchar_t* off : {L"debug", L"/debug ", L" /debug", L"--debug", L"/debugs", L"/", L"",

@@ -5,8 +5,7 @@
 
 using namespace hh_funcs;
 
-TEST(ReportLineShaping, SeparatorsAreSeventyNineLongAndNoLineKeepsItsMark)
-{
+TEST(ReportLineShaping, SeparatorsAreSeventyNineLongAndNoLineKeepsItsMark) {
     struct Case {
         std::string line, written;
     } cases[] = {
@@ -24,8 +23,7 @@ TEST(ReportLineShaping, SeparatorsAreSeventyNineLongAndNoLineKeepsItsMark)
         EXPECT_EQ(ShapeReportLine(c.line), c.written) << c.line;
 }
 
-TEST(ReportLines, TwentyTwoLinesEachValueAfterATab)
-{
+TEST(ReportLines, TwentyTwoLinesEachValueAfterATab) {
     ReportFacts f;
     f.reportFile = "C:\\Six\\HHDebug.txt";
     f.date = "08/12/2026 23:30:00";
@@ -72,8 +70,7 @@ TEST(ReportLines, TwentyTwoLinesEachValueAfterATab)
     EXPECT_EQ(written[21], std::string(79, '='));
 }
 
-TEST(ReportLines, LocaleDefaultsAndSystemFamily)
-{
+TEST(ReportLines, LocaleDefaultsAndSystemFamily) {
     ReportFacts f;
     f.ntFamily = false;
     f.systemMajor = 4;

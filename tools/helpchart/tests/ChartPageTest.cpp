@@ -14,8 +14,7 @@ struct ChartEntry {
 };
 
 // A drawn cell: six discs, read row by row (dots 1 4, 2 5, 3 6).
-braille::DotSet ReadCell(const std::string& html)
-{
+braille::DotSet ReadCell(const std::string& html) {
     static const std::regex disc("<td>(&#9679;|&#9675;)</td>");
     constexpr int kOrder[] = {1, 4, 2, 5, 3, 6};
     braille::DotSet cell;
@@ -30,16 +29,15 @@ braille::DotSet ReadCell(const std::string& html)
     return cell;
 }
 
-std::string Unescaped(std::string text)
-{
-    for (auto [entity, ch] : {std::pair{"&quot;", "\""}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}})
+std::string Unescaped(std::string text) {
+    for (auto [entity, ch] :
+         {std::pair{"&quot;", "\""}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}})
         for (std::size_t at; (at = text.find(entity)) != std::string::npos;)
             text.replace(at, std::string(entity).size(), ch);
     return text;
 }
 
-std::vector<ChartEntry> ReadChart(const std::string& page)
-{
+std::vector<ChartEntry> ReadChart(const std::string& page) {
     static const std::regex entry("<td class=\"char\">([^<]*)</td><td>(<table class=\"cell\">.*?"
                                   "</table>)</td><td>(<table class=\"cell\">.*?</table>)</td>"
                                   "<td class=\"dots\">([^<]*)</td>");
@@ -49,12 +47,13 @@ std::vector<ChartEntry> ReadChart(const std::string& page)
     return entries;
 }
 
-std::string Numbers(braille::DotSet cell) { return cell.Empty() ? "-" : cell.ToString(); }
+std::string Numbers(braille::DotSet cell) {
+    return cell.Empty() ? "-" : cell.ToString();
+}
 
 } // namespace
 
-TEST(ChartPage, EveryCharacterInTableOrderWithItsTwoCellsDrawnAndNumbered)
-{
+TEST(ChartPage, EveryCharacterInTableOrderWithItsTwoCellsDrawnAndNumbered) {
     auto table = braille::AlphabetTable();
     std::vector<ChartEntry> chart = ReadChart(helpchart::ChartPage(table));
     ASSERT_EQ(chart.size(), table.size());
@@ -66,8 +65,7 @@ TEST(ChartPage, EveryCharacterInTableOrderWithItsTwoCellsDrawnAndNumbered)
     }
 }
 
-TEST(ChartPage, APageInWindows1252WithItsLinesClosed)
-{
+TEST(ChartPage, APageInWindows1252WithItsLinesClosed) {
     std::string page = helpchart::ChartPage(braille::AlphabetTable());
     EXPECT_NE(page.find("charset=windows-1252"), std::string::npos);
     EXPECT_NE(page.find("Tableau des 103 caract\xE8res"), std::string::npos);
