@@ -202,8 +202,9 @@ TEST_F(LearningPageTest, EveryRowIsShownWholeOnOneLine) {
         std::string text(row.text);
         form->alEdit1->SetText(text);
         EXPECT_EQ(SendMessageW(edit, EM_GETLINECOUNT, 0, 0), 1) << text;
-        if (text.size() == 1)
+        if (text.size() == 1) {
             EXPECT_EQ(WindowFontHeight(edit), 96) << text;
+        }
     }
     // "OE" typed: both letters are on screen, about the middle of the field.
     form->alEdit1->SetText("");

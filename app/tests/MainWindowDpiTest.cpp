@@ -42,8 +42,9 @@ std::string Describe(const RECT& r) {
 } // namespace
 
 TEST_F(MainWindowTest, LayoutIsScaledOnceToThePixel) {
-    if (const char* expected = std::getenv("SIX_EXPECTED_DPI"))
+    if (const char* expected = std::getenv("SIX_EXPECTED_DPI")) {
         ASSERT_EQ(fw::ScreenDpi(), std::atoi(expected)) << "the desktop's resolution";
+    }
     form->tlbtnSheet2Click(nullptr); // both pages made
     guitest::Pump();
     int placed = 0, ruled = 0;

@@ -144,6 +144,18 @@ TEST_F(ToolBarTest, CommandAndMouseClickRunTheButtonsOnClick) {
     }
 }
 
+TEST_F(ToolBarTest, PressOnTheBarIsTheNativeButtonsAlone) {
+    // A tool button is an item of the native bar, not a windowless control
+    // of the framework: a press runs its OnClick and no mouse handler.
+    int mouseDowns = 0;
+    for (int i = 0; i < bar->ButtonCount(); ++i)
+        bar->Button(i)->OnMouseDown = [&](fw::TComponent*, fw::TMouseButton, fw::TShiftState, int,
+                                          int) { ++mouseDowns; };
+    ClickCenter(bar->Handle(), ItemRect(2));
+    EXPECT_EQ(clicked, std::vector<fw::TComponent*>({bar->Button(2)}));
+    EXPECT_EQ(mouseDowns, 0);
+}
+
 TEST_F(ToolBarTest, DisabledButtonIgnoresClicks) {
     fw::TToolButton* button = bar->Button(0);
     button->SetEnabled(false);
