@@ -19,12 +19,14 @@
 using namespace fw;
 
 namespace {
-constexpr char kCorrect[] = "R\xE9ponse correcte !";
-constexpr char kIncorrect[] = "R\xE9ponse incorrecte !";
-constexpr char kNoSign[] = "Erreur : signe inexistant !";
-constexpr TColor kCorrectColor = 0x008000;   // green, RGB 0 128 0
-constexpr TColor kIncorrectColor = 0x0000FF; // red, RGB 255 0 0
-constexpr TColor kNoSignColor = 0x800000;    // navy, RGB 0 0 128
+// A verdict is shown in its own colour.
+struct Verdict {
+    const char* text;
+    TColor color;
+};
+constexpr Verdict kCorrect{"R\xE9ponse correcte !", clGreen};
+constexpr Verdict kIncorrect{"R\xE9ponse incorrecte !", clRed};
+constexpr Verdict kNoSign{"Erreur : signe inexistant !", clNavy};
 } // namespace
 
 void TForm1::TabSheet2Show(TComponent* sender) {
@@ -49,16 +51,13 @@ void TForm1::btnEffacerClick(TComponent*) {
 
 void TForm1::btnValiderClick(TComponent*) {
     auto answer = braille::RecognizeCells(ReadCell(Shapes + 12), ReadCell(Shapes + 18));
-    if (answer) {
+    if (answer)
         Edit2->SetText(std::string(*answer));
-        Label5->SetCaption(Edit2->Text() == Edit1->Text() ? kCorrect : kIncorrect);
-    } else {
-        Label5->SetCaption(kNoSign);
-    }
-    std::string verdict = Label5->Caption();
-    Label5->Font().SetColor(verdict == kCorrect     ? kCorrectColor
-                            : verdict == kIncorrect ? kIncorrectColor
-                                                    : kNoSignColor);
+    const Verdict& verdict = !answer                          ? kNoSign
+                             : Edit2->Text() == Edit1->Text() ? kCorrect
+                                                              : kIncorrect;
+    Label5->Font().SetColor(verdict.color);
+    Label5->SetCaption(verdict.text);
     btnValider->SetEnabled(false);
     btnEffacer->SetEnabled(true);
 }
