@@ -2,33 +2,19 @@
 // focus away: real windows, real messages.
 #pragma once
 
-#include "GuiTest.h"
+#include "FormTest.h"
 #include "controls/AlignEdit.h"
-#include "framework/window/Form.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 
-class AlignEditTest : public testing::Test {
+class AlignEditTest : public guitest::FormTest {
 protected:
     void SetUp() override {
-        form = new fw::TForm(nullptr);
-        form->SetBounds(40, 40, 400, 300);
-        edit = new TAlignEdit(form);
-        edit->SetParent(form);
-        edit->SetBounds(10, 10, 200, 60);
-        next = new fw::TCustomEdit(form);
-        next->SetParent(form);
-        next->SetBounds(10, 100, 200, 21);
-        form->Show();
-        guitest::Pump();
+        FormTest::SetUp();
+        edit = Add<TAlignEdit>(form, 10, 10, 200, 60);
+        next = Add<fw::TCustomEdit>(form, 10, 100, 200, 21);
+        ShowForm();
         guitest::ResetBeepCount();
-    }
-
-    void TearDown() override {
-        fw::TComponent::Free(form);
-        guitest::Pump();
     }
 
     DWORD EditStyle() { return DWORD(GetWindowLongW(edit->Handle(), GWL_STYLE)); }
@@ -62,7 +48,6 @@ protected:
         return info.lfFaceName;
     }
 
-    fw::TForm* form = nullptr;
     TAlignEdit* edit = nullptr;
     fw::TCustomEdit* next = nullptr;
 };

@@ -1,16 +1,18 @@
 // Push buttons: the ways a user presses one, and a disabled button ignoring them.
-#include "BarsFixture.h"
+#include "FormTest.h"
 
 #include "framework/widgets/Button.h"
 
-using namespace barstest;
+using guitest::ClickCenter;
+using guitest::FormTest;
+using guitest::RectIn;
 
 namespace {
 
-class ButtonTest : public BarsTest {
+class ButtonTest : public FormTest {
 protected:
     void SetUp() override {
-        BarsTest::SetUp();
+        FormTest::SetUp();
         button = Add<fw::TButton>(form);
         button->SetBounds(80, 168, 75, 25);
         button->SetCaption("&Valider");

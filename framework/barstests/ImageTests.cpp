@@ -1,16 +1,18 @@
 // Pictures: bitmaps and icons from the resources, drawn placed as asked.
-#include "BarsFixture.h"
+#include "FormTest.h"
 
 #include "framework/widgets/Image.h"
 
-using namespace barstest;
+using guitest::ClickCenter;
+using guitest::FormTest;
+using guitest::RectIn;
 
 namespace {
 
-class ImageTest : public BarsTest {
+class ImageTest : public FormTest {
 protected:
     void SetUp() override {
-        BarsTest::SetUp();
+        FormTest::SetUp();
         form->SetColor(fw::clWhite);
         image = Add<fw::TImage>(form);
         image->SetBounds(20, 20, 120, 40);
@@ -24,7 +26,7 @@ protected:
         SelectObject(stripDc, old);
         DeleteDC(stripDc);
         DeleteObject(strip);
-        BarsTest::TearDown();
+        FormTest::TearDown();
     }
 
     // The colour on screen at a point of the image.

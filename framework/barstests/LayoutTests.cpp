@@ -1,6 +1,6 @@
 // The main window's bars and pages as a layout describes them: classes,
 // properties and references, and where the aligned bars end up.
-#include "BarsFixture.h"
+#include "FormTest.h"
 
 #include "framework/widgets/ControlBar.h"
 #include "framework/widgets/ImageList.h"
@@ -15,7 +15,9 @@
 
 #include <vector>
 
-using namespace barstest;
+using guitest::ClickCenter;
+using guitest::FormTest;
+using guitest::RectIn;
 
 namespace {
 
@@ -92,7 +94,7 @@ object Form1: TForm
 end
 )";
 
-class LayoutTest : public BarsTest {
+class LayoutTest : public FormTest {
 protected:
     void Load(const std::string& text) {
         fw::HandlerTable handlers;

@@ -1,5 +1,5 @@
 // Page switching: by index, by a click on a tab, and the show events it runs.
-#include "BarsFixture.h"
+#include "FormTest.h"
 
 #include "framework/widgets/Button.h"
 #include "framework/widgets/PageControl.h"
@@ -8,14 +8,16 @@
 
 #include <vector>
 
-using namespace barstest;
+using guitest::ClickCenter;
+using guitest::FormTest;
+using guitest::RectIn;
 
 namespace {
 
-class PageControlTest : public BarsTest {
+class PageControlTest : public FormTest {
 protected:
     void SetUp() override {
-        BarsTest::SetUp();
+        FormTest::SetUp();
         pages = Add<fw::TPageControl>(form);
         pages->SetBounds(8, 8, 400, 250);
         for (int i = 0; i < 2; ++i) {

@@ -1,5 +1,5 @@
 // Tool bars: pictures, clicks, enabled state and tool tips of the buttons.
-#include "BarsFixture.h"
+#include "FormTest.h"
 
 #include "framework/widgets/ImageList.h"
 #include "framework/core/Text.h"
@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
-using namespace barstest;
+using guitest::ClickCenter;
+using guitest::FormTest;
+using guitest::RectIn;
 
 namespace {
 
@@ -28,10 +30,10 @@ const ButtonSpec kButtons[] = {
     {fw::tbsButton, 2, "Quitter", 108},
 };
 
-class ToolBarTest : public BarsTest {
+class ToolBarTest : public FormTest {
 protected:
     void SetUp() override {
-        BarsTest::SetUp();
+        FormTest::SetUp();
         form->SetShowHint(true);
         images = new fw::TImageList(form);
         images->SetResourceName("TOOLBAR");

@@ -1,6 +1,6 @@
 // Setting a value it already holds changes and notifies nothing; a real
 // change notifies once, before the setter returns.
-#include "FormFixture.h"
+#include "FormTest.h"
 
 #include "framework/widgets/CustomEdit.h"
 #include "framework/graphics/GraphicsObjects.h"
@@ -16,6 +16,9 @@
 #include <vector>
 
 namespace fwtest {
+
+using guitest::FormTest;
+using guitest::ScreenPixel;
 namespace {
 
 using fw::TComponent;

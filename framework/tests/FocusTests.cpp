@@ -1,5 +1,5 @@
 // Focus requests, taken at once or when the form appears, and Tab order.
-#include "FormFixture.h"
+#include "FormTest.h"
 
 #include "framework/widgets/CustomEdit.h"
 #include "framework/widgets/Panel.h"
@@ -8,6 +8,9 @@
 #include <vector>
 
 namespace fwtest {
+
+using guitest::FormTest;
+using guitest::ScreenPixel;
 namespace {
 
 using fw::TComponent;

@@ -1,6 +1,6 @@
 // An exception that escapes an event handler is reported in the standard
 // message box, or to Application()->OnException, and the program goes on.
-#include "FormFixture.h"
+#include "FormTest.h"
 
 #include "framework/widgets/CustomEdit.h"
 
@@ -10,6 +10,9 @@
 #include <vector>
 
 namespace fwtest {
+
+using guitest::FormTest;
+using guitest::ScreenPixel;
 namespace {
 
 using fw::TComponent;

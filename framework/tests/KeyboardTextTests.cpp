@@ -1,6 +1,6 @@
 // Keys reach handlers by reference (0 drops them), and typed text becomes
 // Windows-1252 without any look-alike substitution.
-#include "FormFixture.h"
+#include "FormTest.h"
 
 #include "framework/widgets/CustomEdit.h"
 #include "framework/core/Text.h"
@@ -10,6 +10,9 @@
 #include <vector>
 
 namespace fwtest {
+
+using guitest::FormTest;
+using guitest::ScreenPixel;
 namespace {
 
 using fw::TComponent;

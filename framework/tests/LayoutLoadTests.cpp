@@ -1,7 +1,7 @@
 // Layouts build forms: classes by name, properties through their setters
 // in file order, handlers by name, faults reported as "file:line: message";
 // and their 96-dpi pixels are the screen's own at 96 dpi.
-#include "FormFixture.h"
+#include "FormTest.h"
 
 #include "framework/widgets/CustomEdit.h"
 #include "framework/core/Dpi.h"
@@ -15,6 +15,9 @@
 #include <vector>
 
 namespace fwtest {
+
+using guitest::FormTest;
+using guitest::ScreenPixel;
 namespace {
 
 using fw::TComponent;

@@ -1,6 +1,6 @@
 // Forms and controls that go away leave nothing behind that a later message
 // could reach, and the focus they held goes on to a live control.
-#include "FormFixture.h"
+#include "FormTest.h"
 
 #include "framework/widgets/Button.h"
 #include "framework/widgets/CustomEdit.h"
@@ -12,6 +12,9 @@
 #include <vector>
 
 namespace fwtest {
+
+using guitest::FormTest;
+using guitest::ScreenPixel;
 namespace {
 
 using fw::TComponent;

@@ -1,5 +1,5 @@
 // The dialog frame and modal showing, on real windows.
-#include "FormFixture.h"
+#include "FormTest.h"
 #include "GuiTest.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@ using namespace fw;
 
 namespace {
 
-class ModalFormTest : public fwtest::FormTest {
+class ModalFormTest : public guitest::FormTest {
 protected:
     void SetUp() override {
         FormTest::SetUp();

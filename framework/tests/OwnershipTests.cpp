@@ -1,5 +1,5 @@
 // Owners free what they own; parents only draw what they hold.
-#include "FormFixture.h"
+#include "FormTest.h"
 
 #include "framework/widgets/CustomEdit.h"
 #include "framework/widgets/Panel.h"
@@ -9,6 +9,9 @@
 #include <vector>
 
 namespace fwtest {
+
+using guitest::FormTest;
+using guitest::ScreenPixel;
 namespace {
 
 using fw::TComponent;

@@ -1,8 +1,11 @@
 // The counts the leak tests rely on, checked against objects made on purpose.
-#include "FormFixture.h"
+#include "FormTest.h"
 #include "ResourceCount.h"
 
 namespace fwtest {
+
+using guitest::FormTest;
+using guitest::ScreenPixel;
 namespace {
 
 TEST(ResourceCountTest, GdiObjectsAreCountedLiveAndCreated) {

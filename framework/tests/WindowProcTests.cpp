@@ -1,7 +1,7 @@
 // The one window procedure: notifications handed back to the child they
 // concern, windowless controls painted and hit-tested by their parent, and
 // showing computed through the parents.
-#include "FormFixture.h"
+#include "FormTest.h"
 
 #include "framework/widgets/CustomEdit.h"
 #include "framework/widgets/Panel.h"
@@ -11,6 +11,9 @@
 #include <vector>
 
 namespace fwtest {
+
+using guitest::FormTest;
+using guitest::ScreenPixel;
 namespace {
 
 using fw::TComponent;

@@ -1,4 +1,5 @@
-// A fresh form for each test, at a known place of the desktop.
+// A fresh, empty form for each test, at a known place of the desktop, and
+// what tests of controls on it need.
 #pragma once
 
 #include "GuiTest.h"
@@ -8,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-namespace barstest {
+namespace guitest {
 
-class BarsTest : public testing::Test {
+class FormTest : public testing::Test {
 protected:
     void SetUp() override {
         form = new fw::TForm(fw::Application());
@@ -18,7 +19,7 @@ protected:
     }
     void TearDown() override {
         fw::TComponent::Free(form);
-        guitest::Pump();
+        Pump();
     }
 
     // A control owned by the form and placed on `parent`.
@@ -27,14 +28,30 @@ protected:
         control->SetParent(parent);
         return control;
     }
+    // The same at a place, in 96-dpi pixels.
+    template <class T> T* Add(fw::TWinControl* parent, int left, int top, int width, int height) {
+        T* control = Add<T>(parent);
+        control->SetBounds(left, top, width, height);
+        return control;
+    }
 
     void ShowForm() {
         form->Show();
-        guitest::Pump();
+        Pump();
     }
 
     fw::TForm* form = nullptr;
 };
+
+// The colour on screen at a point of a window's client area.
+inline COLORREF ScreenPixel(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    HDC screen = GetDC(nullptr);
+    COLORREF color = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return color;
+}
 
 // Client rectangle of a window, in the coordinates of another window.
 inline RECT RectIn(HWND window, HWND reference) {
@@ -45,7 +62,7 @@ inline RECT RectIn(HWND window, HWND reference) {
 }
 
 inline void ClickCenter(HWND window, const RECT& r) {
-    guitest::Click(window, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    Click(window, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
-} // namespace barstest
+} // namespace guitest
