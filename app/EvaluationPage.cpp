@@ -36,8 +36,8 @@ void TForm1::TabSheet2Show(TComponent* sender) {
 }
 
 void TForm1::btnEffacerClick(TComponent*) {
-    for (int i = 12; i < 24; ++i)
-        Shapes[i]->SetVisible(true);
+    WorkshopFirstCell.Show(braille::Dots("1 2 3 4 5 6"));
+    WorkshopSecondCell.Show(braille::Dots("1 2 3 4 5 6"));
     Edit1->SetText("");
     Edit2->SetText("");
     Label5->Font().SetColor(clBlack);
@@ -50,7 +50,7 @@ void TForm1::btnEffacerClick(TComponent*) {
 }
 
 void TForm1::btnValiderClick(TComponent*) {
-    auto answer = braille::RecognizeCells(ReadCell(Shapes + 12), ReadCell(Shapes + 18));
+    auto answer = braille::RecognizeCells(WorkshopFirstCell.Read(), WorkshopSecondCell.Read());
     if (answer)
         Edit2->SetText(std::string(*answer));
     const Verdict& verdict = !answer                          ? kNoSign
@@ -62,45 +62,40 @@ void TForm1::btnValiderClick(TComponent*) {
     btnEffacer->SetEnabled(true);
 }
 
-void TForm1::ToggleDot(int shapeNumber) {
-    TShape* dot = Shapes[shapeNumber - 1];
-    dot->SetVisible(!dot->Visible());
-}
-
 // Each dot of the workshop has its own handler; any button, on the press.
 void TForm1::Shape13MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
-    ToggleDot(13);
+    WorkshopFirstCell.ToggleDot(1);
 }
 void TForm1::Shape14MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
-    ToggleDot(14);
+    WorkshopFirstCell.ToggleDot(2);
 }
 void TForm1::Shape15MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
-    ToggleDot(15);
+    WorkshopFirstCell.ToggleDot(3);
 }
 void TForm1::Shape16MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
-    ToggleDot(16);
+    WorkshopFirstCell.ToggleDot(4);
 }
 void TForm1::Shape17MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
-    ToggleDot(17);
+    WorkshopFirstCell.ToggleDot(5);
 }
 void TForm1::Shape18MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
-    ToggleDot(18);
+    WorkshopFirstCell.ToggleDot(6);
 }
 void TForm1::Shape19MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
-    ToggleDot(19);
+    WorkshopSecondCell.ToggleDot(1);
 }
 void TForm1::Shape20MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
-    ToggleDot(20);
+    WorkshopSecondCell.ToggleDot(2);
 }
 void TForm1::Shape21MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
-    ToggleDot(21);
+    WorkshopSecondCell.ToggleDot(3);
 }
 void TForm1::Shape22MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
-    ToggleDot(22);
+    WorkshopSecondCell.ToggleDot(4);
 }
 void TForm1::Shape23MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
-    ToggleDot(23);
+    WorkshopSecondCell.ToggleDot(5);
 }
 void TForm1::Shape24MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
-    ToggleDot(24);
+    WorkshopSecondCell.ToggleDot(6);
 }

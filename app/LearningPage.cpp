@@ -24,8 +24,8 @@ void TForm1::ResetLearningPage() {
     Label1->SetCaption(kPrompt);
     Label2->SetCaption("");
     Label3->SetCaption("");
-    for (int i = 0; i < 12; ++i)
-        Shapes[i]->SetVisible(false);
+    LearningFirstCell.Show(braille::DotSet());
+    LearningSecondCell.Show(braille::DotSet());
 }
 
 void TForm1::alEdit1Change(TComponent*) {
@@ -42,8 +42,8 @@ void TForm1::alEdit1Change(TComponent*) {
     // "/" and "*" have no caption: the first cell is then shown without one,
     // rather than under the caption of the character shown before.
     Label2->SetCaption(row->caption ? std::string(*row->caption) : std::string());
-    ShowCell(Shapes, row->first);
-    ShowCell(Shapes + 6, row->second);
+    LearningFirstCell.Show(row->first);
+    LearningSecondCell.Show(row->second);
 }
 
 void TForm1::alEdit1KeyPress(TComponent*, char& key) {

@@ -16,7 +16,7 @@
 #include "framework/widgets/MainMenu.h"
 #include "framework/widgets/PageControl.h"
 #include "framework/widgets/TabSheet.h"
-#include "framework/widgets/Shape.h"
+#include "framework/widgets/Panel.h"
 #include "help/Files.h"
 #include "help/HelpWindow.h"
 #include "help/rules/Paths.h"
@@ -56,8 +56,10 @@ void TForm1::BindComponents() {
     btnEffacer = Bind<TButton>("btnEffacer");
     Nouveau1 = Bind<TMenuItem>("Nouveau1");
     AboutBox1 = Bind<TAboutBox>("AboutBox1");
-    for (int i = 0; i < 24; ++i)
-        Shapes[i] = Bind<TShape>("Shape" + std::to_string(i + 1));
+    LearningFirstCell = TBrailleCell(*Bind<TPanel>("Panel1"));
+    LearningSecondCell = TBrailleCell(*Bind<TPanel>("Panel2"));
+    WorkshopFirstCell = TBrailleCell(*Bind<TPanel>("Panel3"));
+    WorkshopSecondCell = TBrailleCell(*Bind<TPanel>("Panel4"));
 }
 
 void TForm1::DefineHandlers(HandlerTable& h) {

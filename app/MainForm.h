@@ -2,6 +2,8 @@
 // that switch between them and end the program.
 #pragma once
 
+#include "app/CellView.h"
+
 #include "framework/window/Form.h"
 
 #include <string_view>
@@ -88,9 +90,12 @@ public:
     fw::TButton* btnEffacer = nullptr;
     fw::TMenuItem* Nouveau1 = nullptr;
     TAboutBox* AboutBox1 = nullptr;
-    // Shape1 to Shape6, Shape7 to Shape12: the two cells of the Learning
-    // page; Shape13 to Shape18, Shape19 to Shape24: the answer workshop.
-    fw::TShape* Shapes[24] = {};
+    // The two cells of the Learning page and the two of the answer
+    // workshop, each made of the six dots of its panel.
+    TBrailleCell LearningFirstCell;
+    TBrailleCell LearningSecondCell;
+    TBrailleCell WorkshopFirstCell;
+    TBrailleCell WorkshopSecondCell;
 
 protected:
     void GetMinMaxInfo(MINMAXINFO& info) override;
@@ -101,5 +106,4 @@ private:
     void BindComponents();
     template <class T> T* Bind(const std::string& name);
     void ResetLearningPage();
-    void ToggleDot(int shapeNumber);
 };

@@ -33,8 +33,8 @@ protected:
         guitest::Pump();
     }
     void ExpectNewQuestion() const {
-        EXPECT_EQ(CellDots(13), "1 2 3 4 5 6");
-        EXPECT_EQ(CellDots(19), "1 2 3 4 5 6");
+        EXPECT_EQ(CellDots(form->WorkshopFirstCell), "1 2 3 4 5 6");
+        EXPECT_EQ(CellDots(form->WorkshopSecondCell), "1 2 3 4 5 6");
         auto questions = braille::QuestionList();
         EXPECT_NE(std::find(questions.begin(), questions.end(), form->Edit1->Text()),
                   questions.end())
@@ -51,8 +51,8 @@ protected:
 
     // Sets the workshop's dots from code, as the answer to check.
     void SetAnswer(braille::DotSet first, braille::DotSet second) {
-        ShowCell(form->Shapes + 12, first);
-        ShowCell(form->Shapes + 18, second);
+        form->WorkshopFirstCell.Show(first);
+        form->WorkshopSecondCell.Show(second);
     }
     // The buttons pressed as a user would (BM_CLICK acts only on an enabled button).
     void Validate() { SendMessageW(form->btnValider->Handle(), BM_CLICK, 0, 0); }
@@ -64,14 +64,14 @@ TEST_F(EvaluationPageTest, ShowingThePageSetsUpANewQuestion) {
 }
 
 TEST_F(EvaluationPageTest, AnyMouseButtonLowersARaisedDotOnThePress) {
-    PressDot(13, 1, WM_LBUTTONDOWN);
-    PressDot(13, 5, WM_RBUTTONDOWN);
-    PressDot(19, 6, WM_MBUTTONDOWN);
-    EXPECT_EQ(CellDots(13), "2 3 4 6");
-    EXPECT_EQ(CellDots(19), "1 2 3 4 5");
+    PressDot(form->WorkshopFirstCell, 1, WM_LBUTTONDOWN);
+    PressDot(form->WorkshopFirstCell, 5, WM_RBUTTONDOWN);
+    PressDot(form->WorkshopSecondCell, 6, WM_MBUTTONDOWN);
+    EXPECT_EQ(CellDots(form->WorkshopFirstCell), "2 3 4 6");
+    EXPECT_EQ(CellDots(form->WorkshopSecondCell), "1 2 3 4 5");
     // Where a dot was lowered, the press falls to the panel and nothing comes back.
-    PressDot(13, 1, WM_LBUTTONDOWN);
-    EXPECT_EQ(CellDots(13), "2 3 4 6");
+    PressDot(form->WorkshopFirstCell, 1, WM_LBUTTONDOWN);
+    EXPECT_EQ(CellDots(form->WorkshopFirstCell), "2 3 4 6");
     EXPECT_EQ(form->Label5->Caption(), "");
 }
 
@@ -113,8 +113,8 @@ TEST_F(EvaluationPageTest, AfterAVerdictPressesChangeOnlyTheDots) {
     form->Edit1->SetText("a");
     SetAnswer(braille::Dots("none"), braille::Dots("1"));
     Validate();
-    PressDot(19, 1);
-    EXPECT_EQ(CellDots(19), "none");
+    PressDot(form->WorkshopSecondCell, 1);
+    EXPECT_EQ(CellDots(form->WorkshopSecondCell), "none");
     EXPECT_EQ(form->Edit2->Text(), "a");
     EXPECT_EQ(form->Label5->Caption(), kCorrect);
     Validate(); // disabled: nothing happens
@@ -122,11 +122,11 @@ TEST_F(EvaluationPageTest, AfterAVerdictPressesChangeOnlyTheDots) {
 }
 
 TEST_F(EvaluationPageTest, EffacerAndReturningToThePageDrawANewQuestion) {
-    PressDot(13, 2);
+    PressDot(form->WorkshopFirstCell, 2);
     Validate();
     Erase();
     ExpectNewQuestion();
-    PressDot(19, 3);
+    PressDot(form->WorkshopSecondCell, 3);
     form->tlbtnSheet1Click(nullptr);
     form->tlbtnSheet2Click(nullptr);
     ExpectNewQuestion();

@@ -39,8 +39,8 @@ protected:
                 form->Label1->Caption(),
                 form->Label2->Caption(),
                 form->Label3->Caption(),
-                CellDots(1),
-                CellDots(7)};
+                CellDots(form->LearningFirstCell),
+                CellDots(form->LearningSecondCell)};
     }
     void ExpectState(const PageState& expected, const std::string& context) const {
         PageState actual = State();

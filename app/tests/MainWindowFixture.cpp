@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/CellView.h"
+#include "framework/widgets/Panel.h"
 #include "app/SixpointeModule.h"
 #include "controls/AlignEdit.h"
 #include "controls/AboutModule.h"
@@ -45,12 +46,8 @@ void MainWindowTest::TearDown() {
     guitest::Pump();
 }
 
-std::string MainWindowTest::CellDots(int firstShape) const {
-    return ReadCell(form->Shapes + firstShape - 1).ToString();
-}
-
-HWND MainWindowTest::PanelOf(int firstShape) const {
-    return form->Shapes[firstShape - 1]->Parent()->Handle();
+std::string MainWindowTest::CellDots(const TBrailleCell& cell) {
+    return cell.Read().ToString();
 }
 
 POINT MainWindowTest::DotCentre(int dot) {
@@ -59,9 +56,9 @@ POINT MainWindowTest::DotCentre(int dot) {
     return {column + 12, row + 12};
 }
 
-void MainWindowTest::PressDot(int firstShape, int dot, UINT button) {
+void MainWindowTest::PressDot(const TBrailleCell& cell, int dot, UINT button) {
     POINT p = DotCentre(dot);
-    guitest::Click(PanelOf(firstShape), p.x, p.y, button);
+    guitest::Click(cell.Panel()->Handle(), p.x, p.y, button);
 }
 
 HWND MainWindowTest::EditWindow() const {

@@ -17,12 +17,11 @@ protected:
     void TearDown() override;
 
     // The dots of a cell on screen, written as in the alphabet's tables ("4 6", "none").
-    std::string CellDots(int firstShape) const;
-    // Window of the dot shapes' panel, and the centre of dot n (1..6) in it.
-    HWND PanelOf(int firstShape) const;
+    static std::string CellDots(const TBrailleCell& cell);
+    // The centre of dot n (1..6) in its cell's panel.
     static POINT DotCentre(int dot);
-    // A real mouse press on dot n of the cell that starts at firstShape.
-    void PressDot(int firstShape, int dot, UINT button = WM_LBUTTONDOWN);
+    // A real mouse press on dot n of the cell.
+    static void PressDot(const TBrailleCell& cell, int dot, UINT button = WM_LBUTTONDOWN);
     HWND EditWindow() const;
     // The greyed state of a menu item as the native menu shows it.
     bool NativeMenuItemGrayed(const fw::TMenuItem& item) const;

@@ -95,18 +95,18 @@ TEST_F(MainWindowFrameTest, ChoosingTheActivePageAgainChangesNothing) {
 
     ChooseMenu("ModeEvaluation1");
     std::string question = form->Edit1->Text();
-    PressDot(13, 1);
+    PressDot(form->WorkshopFirstCell, 1);
     ChooseMenu("ModeEvaluation1");
     ClickTab(1);
     EXPECT_EQ(form->Edit1->Text(), question);
-    EXPECT_EQ(CellDots(13), "2 3 4 5 6");
+    EXPECT_EQ(CellDots(form->WorkshopFirstCell), "2 3 4 5 6");
 }
 
 TEST_F(MainWindowFrameTest, NouveauFromTheMenuClearsThePage) {
     guitest::Type(EditWindow(), L"A");
     ChooseMenu("Nouveau1");
     EXPECT_EQ(form->alEdit1->Text(), "");
-    EXPECT_EQ(CellDots(1), "none");
+    EXPECT_EQ(CellDots(form->LearningFirstCell), "none");
 }
 
 TEST_F(MainWindowFrameTest, TheWindowKeepsItsSize) {
