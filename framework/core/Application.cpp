@@ -93,17 +93,6 @@ void TApplication::Run() {
     terminated_ = true;
 }
 
-void TApplication::ProcessMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            terminated_ = true;
-            break;
-        }
-        DispatchOne(message);
-    }
-}
-
 bool TApplication::HandleMessage() {
     MSG message;
     if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
@@ -160,18 +149,6 @@ void TApplication::DestroyForms() {
     mainForm_ = nullptr;
     mainComponent_ = nullptr;
     released_.clear();
-}
-
-std::string TApplication::ExeName() const {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return FromWide(path);
-        }
-        path.resize(path.size() * 2);
-    }
 }
 
 void TApplication::ShowException(const std::string& message) {

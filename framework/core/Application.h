@@ -52,8 +52,6 @@ public:
     // Asks the message loop to end after the current message.
     void Terminate();
     bool Terminated() const { return terminated_; }
-    // Dispatches the messages waiting now, then returns.
-    void ProcessMessages();
     // Waits for one message and dispatches it; false once the message loop
     // has been asked to end (the quit message is taken).
     bool HandleMessage();
@@ -65,7 +63,6 @@ public:
     // Called by a form that is going away.
     void FormDestroyed(TComponent* form);
 
-    std::string ExeName() const;
     // The standard report of an exception that escaped an event handler.
     void ShowException(const std::string& message);
     // When set, replaces the message box of ShowException.

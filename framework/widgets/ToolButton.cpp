@@ -13,10 +13,6 @@ TToolButton::~TToolButton() {
     SetParent(nullptr);
 }
 
-int TToolButton::Index() const {
-    return toolBar_ ? toolBar_->IndexOf(this) : -1;
-}
-
 void TToolButton::SetImageIndex(int index) {
     if (index == imageIndex_)
         return;

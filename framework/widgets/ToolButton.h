@@ -17,8 +17,6 @@ public:
     ~TToolButton() override;
 
     TToolBar* ToolBar() const { return toolBar_; }
-    // Position on the tool bar, -1 if it is on none.
-    int Index() const;
     // The id of the tool bar's WM_COMMAND for this button.
     int CommandId() const { return commandId_; }
 

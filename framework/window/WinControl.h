@@ -161,7 +161,6 @@ protected:
     void ParentChanged() override;
 
     HWND RawHandle() const { return handle_; }
-    bool Subclassed() const { return subclassed_; }
 
 private:
     static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
