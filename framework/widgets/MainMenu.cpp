@@ -31,21 +31,26 @@ void TMenuItem::Forget(TMenuItem* item) {
     std::erase(items_, item);
 }
 
-void TMenuItem::RemoveNative() {
-    if (!owner_)
-        return;
-    int count = GetMenuItemCount(owner_);
+int TMenuItem::NativePosition() const {
+    // Every native item carries its TMenuItem as its item data.
+    int count = owner_ ? GetMenuItemCount(owner_) : 0;
     for (int i = 0; i < count; ++i) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_DATA;
         GetMenuItemInfoW(owner_, UINT(i), TRUE, &info);
-        if (info.dwItemData == ULONG_PTR(this)) {
-            // The sub-menu goes with it; its items no longer have a native one.
-            DeleteMenu(owner_, UINT(i), MF_BYPOSITION);
-            break;
-        }
+        if (info.dwItemData == ULONG_PTR(this))
+            return i;
     }
+    return -1;
+}
+
+void TMenuItem::RemoveNative() {
+    if (!owner_)
+        return;
+    // The sub-menu goes with it; its items no longer have a native one.
+    if (int position = NativePosition(); position >= 0)
+        DeleteMenu(owner_, UINT(position), MF_BYPOSITION);
     ForgetNative();
 }
 
@@ -82,16 +87,9 @@ void TMenuItem::Refresh() {
     UINT flags = MF_BYCOMMAND | (enabled_ ? MF_ENABLED : MF_GRAYED);
     if (!items_.empty()) {
         // Sub-menus are found by position rather than by command.
-        int count = GetMenuItemCount(owner_);
-        for (int i = 0; i < count; ++i) {
-            MENUITEMINFOW info{};
-            info.cbSize = sizeof info;
-            info.fMask = MIIM_DATA;
-            GetMenuItemInfoW(owner_, UINT(i), TRUE, &info);
-            if (info.dwItemData == ULONG_PTR(this))
-                EnableMenuItem(owner_, UINT(i),
-                               MF_BYPOSITION | (enabled_ ? MF_ENABLED : MF_GRAYED));
-        }
+        if (int position = NativePosition(); position >= 0)
+            EnableMenuItem(owner_, UINT(position),
+                           MF_BYPOSITION | (enabled_ ? MF_ENABLED : MF_GRAYED));
     } else {
         EnableMenuItem(owner_, UINT(command_), flags);
         std::wstring text = ToWide(caption_);

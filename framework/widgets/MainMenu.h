@@ -40,6 +40,8 @@ private:
     void AppendTo(HMENU menu);
     void Refresh();
     void RemoveNative();
+    // Position of this item in its native menu, -1 if it has none.
+    int NativePosition() const;
     void Forget(TMenuItem* item);
     // Clears what points into a native menu that is being destroyed.
     void ForgetNative();
