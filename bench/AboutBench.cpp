@@ -13,6 +13,7 @@
 #include "controls/LinesModule.h"
 #include "framework/core/Application.h"
 #include "framework/loading/Framework.h"
+#include "Clock.h"
 
 #include <windows.h>
 
@@ -22,17 +23,6 @@
 #include <vector>
 
 namespace {
-
-double NowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * double(now.QuadPart) / double(frequency.QuadPart);
-}
 
 double start = 0;
 double lastDone = 0;

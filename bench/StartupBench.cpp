@@ -9,6 +9,8 @@
 #include <windows.h>
 #include <psapi.h>
 
+#include "Clock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -54,17 +56,6 @@ std::string FileName(const std::wstring& path) {
 std::wstring Directory(const std::wstring& path) {
     size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
-}
-
-double NowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 struct WindowSearch {
