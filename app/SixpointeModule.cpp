@@ -5,12 +5,16 @@
 
 namespace Sixpointe {
 
+namespace {
+constexpr fw::ClassInfo kClasses[] = {fw::FormClass<TForm1>("TForm1", "TForm")};
+}
+
 void Initialize() {
-    fw::ClassRegistry::Instance().RegisterForm<TForm1>("TForm1", "TForm");
+    fw::ClassRegistry::Instance().Register(kClasses);
 }
 
 void Finalize() {
-    fw::ClassRegistry::Instance().Unregister("TForm1");
+    fw::ClassRegistry::Instance().Unregister(kClasses);
 }
 
 } // namespace Sixpointe

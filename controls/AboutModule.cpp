@@ -8,19 +8,27 @@ using namespace fw;
 
 namespace About {
 
+namespace {
+
+constexpr PropertyDef kAboutBox[] = {
+    String<&TAboutBox::SetProductName>("ProductName"),
+    String<&TAboutBox::SetVersion>("Version"),
+    String<&TAboutBox::SetCopyright>("Copyright"),
+};
+
+constexpr ClassInfo kClasses[] = {
+    Class<TAboutBox>("TAboutBox", "", kAboutBox),
+    FormClass<TFAbout>("TFAbout", "TForm"),
+};
+
+} // namespace
+
 void Initialize() {
-    ClassRegistry& registry = ClassRegistry::Instance();
-    Props<TAboutBox> box(registry.Register<TAboutBox>("TAboutBox", ""));
-    box.String("ProductName", &TAboutBox::SetProductName);
-    box.String("Version", &TAboutBox::SetVersion);
-    box.String("Copyright", &TAboutBox::SetCopyright);
-    registry.RegisterForm<TFAbout>("TFAbout", "TForm");
+    ClassRegistry::Instance().Register(kClasses);
 }
 
 void Finalize() {
-    ClassRegistry& registry = ClassRegistry::Instance();
-    registry.Unregister("TFAbout");
-    registry.Unregister("TAboutBox");
+    ClassRegistry::Instance().Unregister(kClasses);
 }
 
 } // namespace About

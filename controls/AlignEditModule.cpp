@@ -7,28 +7,34 @@ using namespace fw;
 
 namespace AlignEdit {
 
-void Initialize() {
-    ClassRegistry& registry = ClassRegistry::Instance();
-    const PropertyTable& fontTable = registry.Properties("TFont");
-    Props<TAlignEdit> edit(registry.Register<TAlignEdit>("TAlignEdit", "TCustomEdit"));
-    edit.Enum<TAlignment>("Alignment", &TAlignEdit::SetAlignment,
-                          {{"taLeftJustify", taLeftJustify},
-                           {"taRightJustify", taRightJustify},
-                           {"taCenter", taCenter}});
-    edit.Color("ColorOnFocus", &TAlignEdit::SetColorOnFocus);
-    edit.Color("ColorOnNoFocus", &TAlignEdit::SetColorOnNoFocus);
-    edit.Bool("ExitOnReturn", &TAlignEdit::SetExitOnReturn);
+namespace {
+
+constexpr NamedValue kAlignments[] = {
+    {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
+
+constexpr PropertyDef kAlignEdit[] = {
+    Enum<&TAlignEdit::SetAlignment>("Alignment", kAlignments),
+    Color<&TAlignEdit::SetColorOnFocus>("ColorOnFocus"),
+    Color<&TAlignEdit::SetColorOnNoFocus>("ColorOnNoFocus"),
+    Bool<&TAlignEdit::SetExitOnReturn>("ExitOnReturn"),
     // The layout sets the fonts attribute by attribute, on the owned objects.
-    edit.Object("FontOnFocus", static_cast<TFont& (TAlignEdit::*)()>(&TAlignEdit::FontOnFocus),
-                fontTable);
-    edit.Object("FontOnNoFocus", static_cast<TFont& (TAlignEdit::*)()>(&TAlignEdit::FontOnNoFocus),
-                fontTable);
-    edit.Bool("MultiLine", &TAlignEdit::SetMultiLine);
-    edit.Bool("WordWrap", &TAlignEdit::SetWordWrap);
+    Object<static_cast<TFont& (TAlignEdit::*)()>(&TAlignEdit::FontOnFocus)>("FontOnFocus", "TFont"),
+    Object<static_cast<TFont& (TAlignEdit::*)()>(&TAlignEdit::FontOnNoFocus)>("FontOnNoFocus",
+                                                                              "TFont"),
+    Bool<&TAlignEdit::SetMultiLine>("MultiLine"),
+    Bool<&TAlignEdit::SetWordWrap>("WordWrap"),
+};
+
+constexpr ClassInfo kClasses[] = {Class<TAlignEdit>("TAlignEdit", "TCustomEdit", kAlignEdit)};
+
+} // namespace
+
+void Initialize() {
+    ClassRegistry::Instance().Register(kClasses);
 }
 
 void Finalize() {
-    ClassRegistry::Instance().Unregister("TAlignEdit");
+    ClassRegistry::Instance().Unregister(kClasses);
 }
 
 } // namespace AlignEdit

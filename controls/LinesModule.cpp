@@ -7,29 +7,33 @@ using namespace fw;
 
 namespace Lines {
 
+namespace {
+
+constexpr NamedValue kLineTypes[] = {
+    {"ltCustom", ltCustom}, {"ltHorizontal", ltHorizontal}, {"ltVertical", ltVertical},
+    {"ltTop", ltTop},       {"ltBottom", ltBottom},         {"ltLeft", ltLeft},
+    {"ltRight", ltRight},   {"ltUpDiagonal", ltUpDiagonal}, {"ltDownDiagonal", ltDownDiagonal}};
+
+constexpr PropertyDef kLine[] = {
+    Object<&TLine::Brush>("Brush", "TBrush"),
+    Object<&TLine::Pen>("Pen", "TPen"),
+    Int<&TLine::SetFromX>("FromX"),
+    Int<&TLine::SetToX>("ToX"),
+    Int<&TLine::SetFromY>("FromY"),
+    Int<&TLine::SetToY>("ToY"),
+    Enum<&TLine::SetLine>("Line", kLineTypes),
+};
+
+constexpr ClassInfo kClasses[] = {Class<TLine>("TLine", "TGraphicControl", kLine)};
+
+} // namespace
+
 void Initialize() {
-    ClassRegistry& registry = ClassRegistry::Instance();
-    Props<TLine> line(registry.Register<TLine>("TLine", "TGraphicControl"));
-    line.Object("Brush", &TLine::Brush, registry.Properties("TBrush"));
-    line.Object("Pen", &TLine::Pen, registry.Properties("TPen"));
-    line.Int("FromX", &TLine::SetFromX);
-    line.Int("ToX", &TLine::SetToX);
-    line.Int("FromY", &TLine::SetFromY);
-    line.Int("ToY", &TLine::SetToY);
-    line.Enum<TLineType>("Line", &TLine::SetLine,
-                         {{"ltCustom", ltCustom},
-                          {"ltHorizontal", ltHorizontal},
-                          {"ltVertical", ltVertical},
-                          {"ltTop", ltTop},
-                          {"ltBottom", ltBottom},
-                          {"ltLeft", ltLeft},
-                          {"ltRight", ltRight},
-                          {"ltUpDiagonal", ltUpDiagonal},
-                          {"ltDownDiagonal", ltDownDiagonal}});
+    ClassRegistry::Instance().Register(kClasses);
 }
 
 void Finalize() {
-    ClassRegistry::Instance().Unregister("TLine");
+    ClassRegistry::Instance().Unregister(kClasses);
 }
 
 } // namespace Lines

@@ -1,8 +1,8 @@
 // The main window's bars, pages, buttons and pictures as layouts see them.
 #include "framework/loading/BarClasses.h"
 
-#include "framework/widgets/Button.h"
 #include "framework/loading/ClassRegistry.h"
+#include "framework/widgets/Button.h"
 #include "framework/widgets/ControlBar.h"
 #include "framework/widgets/Image.h"
 #include "framework/widgets/ImageList.h"
@@ -15,92 +15,95 @@ namespace fw {
 
 namespace {
 
-const char* const kClassNames[] = {"TButton",    "TPageControl", "TTabSheet",
-                                   "TToolBar",   "TToolButton",  "TControlBar",
-                                   "TStatusBar", "TImageList",   "TImage"};
-
-template <class T> void AddAlign(Props<T>& props) {
-    props.template Enum<TAlign>("Align", &T::SetAlign,
-                                {{"alNone", alNone}, {"alTop", alTop}, {"alBottom", alBottom}});
-}
+constexpr NamedValue kAligns[] = {{"alNone", alNone}, {"alTop", alTop}, {"alBottom", alBottom}};
 
 // These bars draw no bevels; a layout may say so, and nothing else.
-void AcceptNoBevel(Props<TControlBar>& props, const std::string& name) {
-    props.Add(name, [](TControlBar&, const layout::Property& p, LoadContext& c) {
-        if (c.Identifier(p) != "bvNone")
-            c.Fail(p.line, p.path + " can only be bvNone");
-    });
+void AcceptNoBevel(TPersistent&, const layout::Property& p, LoadContext& c, const PropertyDef&) {
+    if (!SameName(c.Identifier(p), "bvNone"))
+        c.Fail(p.line, p.path + " can only be bvNone");
 }
 
-void RegisterPages(ClassRegistry& registry) {
-    registry.Register<TButton>("TButton", "TWinControl");
-
-    Props<TPageControl> pages(registry.Register<TPageControl>("TPageControl", "TWinControl"));
-    pages.Reference<TTabSheet>("ActivePage", &TPageControl::SetActivePage);
-    pages.Int("ActivePageIndex", &TPageControl::SetActivePageIndex);
-    pages.EventHandler("OnChange", &TPageControl::OnChange);
-
-    Props<TTabSheet> sheet(registry.Register<TTabSheet>("TTabSheet", "TWinControl"));
-    sheet.EventHandler("OnShow", &TTabSheet::OnShow);
+// The tool bar draws no edges; only the empty set is accepted.
+void AcceptNoEdges(TPersistent&, const layout::Property& p, LoadContext& c, const PropertyDef&) {
+    if (p.value.Kind() != layout::ValueKind::Set || !p.value.Set().empty())
+        c.Fail(p.line, p.path + " can only be []");
 }
 
-void RegisterBars(ClassRegistry& registry) {
-    Props<TToolBar> toolBar(registry.Register<TToolBar>("TToolBar", "TWinControl"));
-    toolBar.Reference<TImageList>("Images", &TToolBar::SetImages);
-    toolBar.Bool("Flat", &TToolBar::SetFlat);
-    toolBar.Bool("ShowCaptions", &TToolBar::SetShowCaptions);
-    toolBar.Bool("AutoSize", &TToolBar::SetAutoSize);
-    toolBar.Int("ButtonWidth", &TToolBar::SetButtonWidth);
-    toolBar.Int("ButtonHeight", &TToolBar::SetButtonHeight);
-    // The tool bar draws no edges; only the empty set is accepted.
-    toolBar.Add("EdgeBorders", [](TToolBar&, const layout::Property& p, LoadContext& c) {
-        if (p.value.Kind() != layout::ValueKind::Set || !p.value.Set().empty())
-            c.Fail(p.line, p.path + " can only be []");
-    });
+constexpr PropertyDef kPageControl[] = {
+    Reference<&TPageControl::SetActivePage>("ActivePage"),
+    Int<&TPageControl::SetActivePageIndex>("ActivePageIndex"),
+    EventHandler<&TPageControl::OnChange>("OnChange"),
+};
 
-    Props<TToolButton> button(registry.Register<TToolButton>("TToolButton", "TControl"));
-    button.Int("ImageIndex", &TToolButton::SetImageIndex);
-    button.Enum<TToolButtonStyle>("Style", &TToolButton::SetStyle,
-                                  {{"tbsButton", tbsButton}, {"tbsSeparator", tbsSeparator}});
+constexpr PropertyDef kTabSheet[] = {
+    EventHandler<&TTabSheet::OnShow>("OnShow"),
+};
 
-    Props<TControlBar> controlBar(registry.Register<TControlBar>("TControlBar", "TWinControl"));
-    AddAlign(controlBar);
-    controlBar.Bool("AutoSize", &TControlBar::SetAutoSize);
-    AcceptNoBevel(controlBar, "BevelInner");
-    AcceptNoBevel(controlBar, "BevelOuter");
+constexpr PropertyDef kToolBar[] = {
+    Reference<&TToolBar::SetImages>("Images"),
+    Bool<&TToolBar::SetFlat>("Flat"),
+    Bool<&TToolBar::SetShowCaptions>("ShowCaptions"),
+    Bool<&TToolBar::SetAutoSize>("AutoSize"),
+    Int<&TToolBar::SetButtonWidth>("ButtonWidth"),
+    Int<&TToolBar::SetButtonHeight>("ButtonHeight"),
+    Custom("EdgeBorders", &AcceptNoEdges),
+};
 
-    Props<TStatusBar> status(registry.Register<TStatusBar>("TStatusBar", "TWinControl"));
-    AddAlign(status);
-    status.String("SimpleText", &TStatusBar::SetSimpleText);
-    status.Int("PanelWidth", &TStatusBar::SetPanelWidth);
-    status.Bool("SizeGrip", &TStatusBar::SetSizeGrip);
-}
+constexpr NamedValue kToolButtonStyles[] = {{"tbsButton", tbsButton},
+                                            {"tbsSeparator", tbsSeparator}};
+constexpr PropertyDef kToolButton[] = {
+    Int<&TToolButton::SetImageIndex>("ImageIndex"),
+    Enum<&TToolButton::SetStyle>("Style", kToolButtonStyles),
+};
 
-void RegisterPictures(ClassRegistry& registry) {
-    Props<TImageList> images(registry.Register<TImageList>("TImageList", ""));
-    images.Int("Width", &TImageList::SetWidth);
-    images.Int("Height", &TImageList::SetHeight);
-    images.String("ResourceName", &TImageList::SetResourceName);
+constexpr PropertyDef kControlBar[] = {
+    Enum<&TControlBar::SetAlign>("Align", kAligns),
+    Bool<&TControlBar::SetAutoSize>("AutoSize"),
+    Custom("BevelInner", &AcceptNoBevel),
+    Custom("BevelOuter", &AcceptNoBevel),
+};
 
-    Props<TImage> image(registry.Register<TImage>("TImage", "TGraphicControl"));
-    image.String("PictureResource", &TImage::SetPictureResource);
-    image.Bool("AutoSize", &TImage::SetAutoSize);
-    image.Bool("Stretch", &TImage::SetStretch);
-    image.Bool("Center", &TImage::SetCenter);
-    image.Bool("Transparent", &TImage::SetTransparent);
-}
+constexpr PropertyDef kStatusBar[] = {
+    Enum<&TStatusBar::SetAlign>("Align", kAligns),
+    String<&TStatusBar::SetSimpleText>("SimpleText"),
+    Int<&TStatusBar::SetPanelWidth>("PanelWidth"),
+    Bool<&TStatusBar::SetSizeGrip>("SizeGrip"),
+};
+
+constexpr PropertyDef kImageList[] = {
+    Int<&TImageList::SetWidth>("Width"),
+    Int<&TImageList::SetHeight>("Height"),
+    String<&TImageList::SetResourceName>("ResourceName"),
+};
+
+constexpr PropertyDef kImage[] = {
+    String<&TImage::SetPictureResource>("PictureResource"),
+    Bool<&TImage::SetAutoSize>("AutoSize"),
+    Bool<&TImage::SetStretch>("Stretch"),
+    Bool<&TImage::SetCenter>("Center"),
+    Bool<&TImage::SetTransparent>("Transparent"),
+};
+
+constexpr ClassInfo kClasses[] = {
+    Class<TButton>("TButton", "TWinControl"),
+    Class<TPageControl>("TPageControl", "TWinControl", kPageControl),
+    Class<TTabSheet>("TTabSheet", "TWinControl", kTabSheet),
+    Class<TToolBar>("TToolBar", "TWinControl", kToolBar),
+    Class<TToolButton>("TToolButton", "TControl", kToolButton),
+    Class<TControlBar>("TControlBar", "TWinControl", kControlBar),
+    Class<TStatusBar>("TStatusBar", "TWinControl", kStatusBar),
+    Class<TImageList>("TImageList", "", kImageList),
+    Class<TImage>("TImage", "TGraphicControl", kImage),
+};
 
 } // namespace
 
 void RegisterBarClasses(ClassRegistry& registry) {
-    RegisterPages(registry);
-    RegisterBars(registry);
-    RegisterPictures(registry);
+    registry.Register(kClasses);
 }
 
 void UnregisterBarClasses(ClassRegistry& registry) {
-    for (const char* name : kClassNames)
-        registry.Unregister(name);
+    registry.Unregister(kClasses);
 }
 
 } // namespace fw

@@ -1,6 +1,7 @@
 #include "framework/loading/ClassRegistry.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace fw {
 
@@ -9,45 +10,32 @@ ClassRegistry& ClassRegistry::Instance() {
     return registry;
 }
 
-ClassInfo& ClassRegistry::Insert(const std::string& name, const std::string& baseName) {
-    const PropertyTable* base = baseName.empty() ? nullptr : &Properties(baseName);
-    auto info = std::make_unique<ClassInfo>(ClassInfo{name, nullptr, nullptr, PropertyTable(base)});
-    ClassInfo& result = *info;
-    classes_[name] = std::move(info);
-    return result;
+void ClassRegistry::Register(std::span<const ClassInfo> classes) {
+    for (const ClassInfo& info : classes) {
+        if (*info.baseName && !Find(info.baseName))
+            throw std::logic_error(std::string("class ") + info.baseName + " is not registered");
+        classes_[info.name] = &info;
+    }
 }
 
-const ClassInfo* ClassRegistry::Find(const std::string& name) const {
+void ClassRegistry::Unregister(std::span<const ClassInfo> classes) {
+    for (const ClassInfo& info : classes) {
+        auto it = classes_.find(info.name);
+        if (it != classes_.end() && it->second == &info)
+            classes_.erase(it);
+    }
+}
+
+const ClassInfo* ClassRegistry::Find(std::string_view name) const {
     auto it = classes_.find(name);
-    return it == classes_.end() ? nullptr : it->second.get();
+    return it == classes_.end() ? nullptr : it->second;
 }
 
-const PropertyTable& ClassRegistry::Properties(const std::string& name) const {
-    const ClassInfo* info = Find(name);
-    if (!info)
-        throw std::logic_error("class " + name + " is not registered");
-    return info->properties;
-}
-
-void ClassRegistry::Unregister(const std::string& name) {
-    classes_.erase(name);
-}
-
-const PropertySetter* PropertyTable::FindSetter(const std::string& name) const {
-    for (const PropertyTable* table = this; table; table = table->base_) {
-        auto it = table->setters_.find(name);
-        if (it != table->setters_.end())
-            return &it->second;
-    }
-    return nullptr;
-}
-
-const SubObject* PropertyTable::FindObject(const std::string& name) const {
-    for (const PropertyTable* table = this; table; table = table->base_) {
-        auto it = table->objects_.find(name);
-        if (it != table->objects_.end())
-            return &it->second;
-    }
+const PropertyDef* ClassRegistry::FindProperty(const ClassInfo& info, std::string_view name) const {
+    for (const ClassInfo* c = &info; c; c = *c->baseName ? Find(c->baseName) : nullptr)
+        for (const PropertyDef& property : c->properties)
+            if (SameName(property.name, name))
+                return &property;
     return nullptr;
 }
 

@@ -1,52 +1,69 @@
 // Classes that layouts may name, with their property tables. Each module
-// registers its classes when it is initialised.
+// registers its classes when it is initialised and takes them back when it is
+// finalised.
 #pragma once
 
 #include "framework/core/Text.h"
 #include "framework/loading/Properties.h"
 
-#include <functional>
 #include <map>
-#include <memory>
-#include <string>
+#include <span>
+#include <string_view>
+#include <type_traits>
 
 namespace fw {
 
 struct ClassInfo {
-    std::string name;
+    const char* name;
+    // The class whose properties this one inherits; empty for none. It must
+    // be registered first.
+    const char* baseName;
     // Null for classes a layout may describe but not create (abstract ones, forms).
-    std::function<TComponent*(TComponent* owner)> create;
-    std::function<bool(TPersistent&)> isInstance;
-    PropertyTable properties;
+    TComponent* (*create)(TComponent* owner);
+    bool (*isInstance)(TPersistent& object);
+    std::span<const PropertyDef> properties;
 };
+
+namespace classes {
+template <class T> TComponent* Create(TComponent* owner) {
+    return new T(owner);
+}
+template <class T> bool IsInstance(TPersistent& object) {
+    return dynamic_cast<T*>(&object) != nullptr;
+}
+} // namespace classes
+
+// A class that layouts may create, or only describe when it cannot be made
+// from an owner alone.
+template <class T>
+constexpr ClassInfo Class(const char* name, const char* baseName,
+                          std::span<const PropertyDef> properties = {}) {
+    TComponent* (*create)(TComponent*) = nullptr;
+    if constexpr (!std::is_abstract_v<T> && std::is_constructible_v<T, TComponent*>)
+        create = &classes::Create<T>;
+    return {name, baseName, create, &classes::IsInstance<T>, properties};
+}
+// A class that layouts describe but never create (a form's own class).
+template <class T>
+constexpr ClassInfo FormClass(const char* name, const char* baseName,
+                              std::span<const PropertyDef> properties = {}) {
+    return {name, baseName, nullptr, &classes::IsInstance<T>, properties};
+}
 
 class ClassRegistry {
 public:
     static ClassRegistry& Instance();
 
-    // Registers T under `name`, inheriting the properties of `baseName`.
-    template <class T>
-    PropertyTable& Register(const std::string& name, const std::string& baseName) {
-        ClassInfo& info = Insert(name, baseName);
-        if constexpr (!std::is_abstract_v<T> && std::is_constructible_v<T, TComponent*>)
-            info.create = [](TComponent* owner) -> TComponent* { return new T(owner); };
-        info.isInstance = [](TPersistent& object) { return dynamic_cast<T*>(&object) != nullptr; };
-        return info.properties;
-    }
-    // A class that layouts describe but never create (a form's own class).
-    template <class T>
-    PropertyTable& RegisterForm(const std::string& name, const std::string& baseName) {
-        ClassInfo& info = Insert(name, baseName);
-        info.isInstance = [](TPersistent& object) { return dynamic_cast<T*>(&object) != nullptr; };
-        return info.properties;
-    }
-    const ClassInfo* Find(const std::string& name) const;
-    const PropertyTable& Properties(const std::string& name) const;
-    void Unregister(const std::string& name);
+    // Registers the classes in order; each one's base must be registered
+    // already (std::logic_error otherwise).
+    void Register(std::span<const ClassInfo> classes);
+    void Unregister(std::span<const ClassInfo> classes);
+    const ClassInfo* Find(std::string_view name) const;
+    // The property `name` of the class or of one of its bases.
+    const PropertyDef* FindProperty(const ClassInfo& info, std::string_view name) const;
 
 private:
-    ClassInfo& Insert(const std::string& name, const std::string& baseName);
-    std::map<std::string, std::unique_ptr<ClassInfo>, NameLess> classes_;
+    std::map<std::string_view, const ClassInfo*, NameLess> classes_;
 };
 
 } // namespace fw

@@ -1,177 +1,177 @@
 // The framework's classes as layouts see them: names and properties.
 #include "framework/loading/BarClasses.h"
 #include "framework/loading/ClassRegistry.h"
-#include "framework/widgets/CustomEdit.h"
-#include "framework/window/Form.h"
 #include "framework/loading/Framework.h"
+#include "framework/widgets/CustomEdit.h"
 #include "framework/widgets/GroupBox.h"
 #include "framework/widgets/Label.h"
 #include "framework/widgets/MainMenu.h"
 #include "framework/widgets/Panel.h"
 #include "framework/widgets/Shape.h"
+#include "framework/window/Form.h"
 
 namespace fw {
 
 namespace {
 
-// Framework classes that a layout may name, for finalisation.
-const char* const kClassNames[] = {
-    "TFont",           "TPen",      "TBrush",      "TControl",  "TWinControl",
-    "TGraphicControl", "TForm",     "TCustomEdit", "TEdit",     "TLabel",
-    "TPanel",          "TGroupBox", "TShape",      "TMainMenu", "TMenuItem"};
+constexpr NamedValue kFontStyles[] = {{"fsBold", fsBold},
+                                      {"fsItalic", fsItalic},
+                                      {"fsUnderline", fsUnderline},
+                                      {"fsStrikeOut", fsStrikeOut}};
+constexpr NamedValue kCharsets[] = {
+    {"ANSI_CHARSET", 0}, {"DEFAULT_CHARSET", 1}, {"SYMBOL_CHARSET", 2}, {"OEM_CHARSET", 255}};
 
-const PropertyTable& RegisterGraphicsObjects(ClassRegistry& registry) {
-    Props<TFont> font(registry.Register<TFont>("TFont", ""));
-    font.String("Name", &TFont::SetName);
-    font.Int("Height", &TFont::SetHeight);
-    font.Int("Size", &TFont::SetSize);
-    font.Color("Color", &TFont::SetColor);
-    font.Flags("Style", &TFont::SetStyle,
-               {{"fsBold", fsBold},
-                {"fsItalic", fsItalic},
-                {"fsUnderline", fsUnderline},
-                {"fsStrikeOut", fsStrikeOut}});
-    font.Add("Charset", [](TFont& f, const layout::Property& p, LoadContext& c) {
-        if (p.value.Kind() == layout::ValueKind::Number)
-            return f.SetCharset(c.Int(p));
-        static const std::pair<const char*, int> kCharsets[] = {{"ANSI_CHARSET", 0},
-                                                                {"DEFAULT_CHARSET", 1},
-                                                                {"SYMBOL_CHARSET", 2},
-                                                                {"OEM_CHARSET", 255}};
-        for (const auto& [name, value] : kCharsets)
-            if (c.Identifier(p) == name)
-                return f.SetCharset(value);
-        c.Fail(p.line, "unknown character set '" + c.Identifier(p) + "'");
-    });
-
-    Props<TPen> pen(registry.Register<TPen>("TPen", ""));
-    pen.Color("Color", &TPen::SetColor);
-    pen.Int("Width", &TPen::SetWidth);
-    pen.Enum<TPenStyle>("Style", &TPen::SetStyle,
-                        {{"psSolid", psSolid},
-                         {"psDash", psDash},
-                         {"psDot", psDot},
-                         {"psDashDot", psDashDot},
-                         {"psDashDotDot", psDashDotDot},
-                         {"psClear", psClear},
-                         {"psInsideFrame", psInsideFrame}});
-
-    Props<TBrush> brush(registry.Register<TBrush>("TBrush", ""));
-    brush.Color("Color", &TBrush::SetColor);
-    brush.Enum<TBrushStyle>("Style", &TBrush::SetStyle,
-                            {{"bsSolid", bsSolid}, {"bsClear", bsClear}});
-    return registry.Properties("TFont");
+// A character set by number or by name.
+void ApplyCharset(TPersistent& target, const layout::Property& p, LoadContext& c,
+                  const PropertyDef&) {
+    auto& font = static_cast<TFont&>(target);
+    font.SetCharset(p.value.Kind() == layout::ValueKind::Number ? c.Int(p) : c.Enum(p, kCharsets));
 }
 
-void RegisterControls(ClassRegistry& registry, const PropertyTable& fontTable) {
-    Props<TControl> control(registry.Register<TControl>("TControl", ""));
-    control.Int("Left", &TControl::SetLeft);
-    control.Int("Top", &TControl::SetTop);
-    control.Int("Width", &TControl::SetWidth);
-    control.Int("Height", &TControl::SetHeight);
-    control.Bool("Visible", &TControl::SetVisible);
-    control.Bool("Enabled", &TControl::SetEnabled);
-    control.String("Caption", &TControl::SetCaption);
-    control.String("Text", &TControl::SetText);
-    control.Color("Color", &TControl::SetColor);
-    control.Bool("ParentColor", &TControl::SetParentColor);
-    control.Bool("ParentFont", &TControl::SetParentFont);
-    control.String("Hint", &TControl::SetHint);
-    control.Bool("ShowHint", &TControl::SetShowHint);
-    control.Int("Tag", &TControl::SetTag);
-    control.Object("Font", static_cast<TFont& (TControl::*)()>(&TControl::Font), fontTable);
-    control.EventHandler("OnClick", &TControl::OnClick);
-    control.EventHandler("OnMouseDown", &TControl::OnMouseDown);
+constexpr PropertyDef kFont[] = {
+    String<&TFont::SetName>("Name"),
+    Int<&TFont::SetHeight>("Height"),
+    Int<&TFont::SetSize>("Size"),
+    Color<&TFont::SetColor>("Color"),
+    Flags<&TFont::SetStyle>("Style", kFontStyles),
+    Custom("Charset", &ApplyCharset),
+};
 
-    Props<TWinControl> win(registry.Register<TWinControl>("TWinControl", "TControl"));
-    win.Bool("TabStop", &TWinControl::SetTabStop);
-    win.Int("TabOrder", &TWinControl::SetTabOrder);
-    win.EventHandler("OnEnter", &TWinControl::OnEnter);
-    win.EventHandler("OnExit", &TWinControl::OnExit);
-    win.EventHandler("OnKeyDown", &TWinControl::OnKeyDown);
-    win.EventHandler("OnKeyPress", &TWinControl::OnKeyPress);
+constexpr NamedValue kPenStyles[] = {{"psSolid", psSolid},
+                                     {"psDash", psDash},
+                                     {"psDot", psDot},
+                                     {"psDashDot", psDashDot},
+                                     {"psDashDotDot", psDashDotDot},
+                                     {"psClear", psClear},
+                                     {"psInsideFrame", psInsideFrame}};
+constexpr PropertyDef kPen[] = {
+    Color<&TPen::SetColor>("Color"),
+    Int<&TPen::SetWidth>("Width"),
+    Enum<&TPen::SetStyle>("Style", kPenStyles),
+};
 
-    registry.Register<TGraphicControl>("TGraphicControl", "TControl");
+constexpr NamedValue kBrushStyles[] = {{"bsSolid", bsSolid}, {"bsClear", bsClear}};
+constexpr PropertyDef kBrush[] = {
+    Color<&TBrush::SetColor>("Color"),
+    Enum<&TBrush::SetStyle>("Style", kBrushStyles),
+};
 
-    Props<TForm> form(registry.Register<TForm>("TForm", "TWinControl"));
-    form.Flags("BorderIcons", &TForm::SetBorderIcons,
-               {{"biSystemMenu", biSystemMenu},
-                {"biMinimize", biMinimize},
-                {"biMaximize", biMaximize},
-                {"biHelp", biHelp}});
-    form.Enum<TFormBorderStyle>("BorderStyle", &TForm::SetBorderStyle,
-                                {{"bsNone", bsNone},
-                                 {"bsSingle", bsSingle},
-                                 {"bsSizeable", bsSizeable},
-                                 {"bsDialog", bsDialog}});
-    form.Int("ClientWidth", &TForm::SetClientWidth);
-    form.Int("ClientHeight", &TForm::SetClientHeight);
-    form.Enum<TPosition>("Position", &TForm::SetPosition,
-                         {{"poDesigned", poDesigned}, {"poScreenCenter", poScreenCenter}});
-    form.Reference<TFormMenu>("Menu", &TForm::SetMenu);
-    form.EventHandler("OnCreate", &TForm::OnCreate);
-    form.EventHandler("OnShow", &TForm::OnShow);
-    form.EventHandler("OnClose", &TForm::OnClose);
-    form.EventHandler("OnDestroy", &TForm::OnDestroy);
+constexpr PropertyDef kControl[] = {
+    Int<&TControl::SetLeft>("Left"),
+    Int<&TControl::SetTop>("Top"),
+    Int<&TControl::SetWidth>("Width"),
+    Int<&TControl::SetHeight>("Height"),
+    Bool<&TControl::SetVisible>("Visible"),
+    Bool<&TControl::SetEnabled>("Enabled"),
+    String<&TControl::SetCaption>("Caption"),
+    String<&TControl::SetText>("Text"),
+    Color<&TControl::SetColor>("Color"),
+    Bool<&TControl::SetParentColor>("ParentColor"),
+    Bool<&TControl::SetParentFont>("ParentFont"),
+    String<&TControl::SetHint>("Hint"),
+    Bool<&TControl::SetShowHint>("ShowHint"),
+    Int<&TControl::SetTag>("Tag"),
+    Object<static_cast<TFont& (TControl::*)()>(&TControl::Font)>("Font", "TFont"),
+    EventHandler<&TControl::OnClick>("OnClick"),
+    EventHandler<&TControl::OnMouseDown>("OnMouseDown"),
+};
 
-    Props<TCustomEdit> edit(registry.Register<TCustomEdit>("TCustomEdit", "TWinControl"));
-    edit.Int("MaxLength", &TCustomEdit::SetMaxLength);
-    edit.Bool("ReadOnly", &TCustomEdit::SetReadOnly);
-    edit.Bool("AutoSelect", &TCustomEdit::SetAutoSelect);
-    edit.Bool("AutoSize", &TCustomEdit::SetAutoSize);
-    edit.EventHandler("OnChange", &TCustomEdit::OnChange);
-    registry.Register<TCustomEdit>("TEdit", "TCustomEdit");
+constexpr PropertyDef kWinControl[] = {
+    Bool<&TWinControl::SetTabStop>("TabStop"),
+    Int<&TWinControl::SetTabOrder>("TabOrder"),
+    EventHandler<&TWinControl::OnEnter>("OnEnter"),
+    EventHandler<&TWinControl::OnExit>("OnExit"),
+    EventHandler<&TWinControl::OnKeyDown>("OnKeyDown"),
+    EventHandler<&TWinControl::OnKeyPress>("OnKeyPress"),
+};
 
-    Props<TLabel> label(registry.Register<TLabel>("TLabel", "TGraphicControl"));
-    label.Enum<TAlignment>("Alignment", &TLabel::SetAlignment,
-                           {{"taLeftJustify", taLeftJustify},
-                            {"taRightJustify", taRightJustify},
-                            {"taCenter", taCenter}});
-    label.Bool("AutoSize", &TLabel::SetAutoSize);
+constexpr NamedValue kBorderIcons[] = {{"biSystemMenu", biSystemMenu},
+                                       {"biMinimize", biMinimize},
+                                       {"biMaximize", biMaximize},
+                                       {"biHelp", biHelp}};
+constexpr NamedValue kBorderStyles[] = {
+    {"bsNone", bsNone}, {"bsSingle", bsSingle}, {"bsSizeable", bsSizeable}, {"bsDialog", bsDialog}};
+constexpr NamedValue kPositions[] = {{"poDesigned", poDesigned},
+                                     {"poScreenCenter", poScreenCenter}};
+constexpr PropertyDef kForm[] = {
+    Flags<&TForm::SetBorderIcons>("BorderIcons", kBorderIcons),
+    Enum<&TForm::SetBorderStyle>("BorderStyle", kBorderStyles),
+    Int<&TForm::SetClientWidth>("ClientWidth"),
+    Int<&TForm::SetClientHeight>("ClientHeight"),
+    Enum<&TForm::SetPosition>("Position", kPositions),
+    Reference<&TForm::SetMenu>("Menu"),
+    EventHandler<&TForm::OnCreate>("OnCreate"),
+    EventHandler<&TForm::OnShow>("OnShow"),
+    EventHandler<&TForm::OnClose>("OnClose"),
+    EventHandler<&TForm::OnDestroy>("OnDestroy"),
+};
 
-    static const std::initializer_list<std::pair<const char*, TBevelCut>> kBevels = {
-        {"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}};
-    Props<TPanel> panel(registry.Register<TPanel>("TPanel", "TWinControl"));
-    panel.Enum<TBevelCut>("BevelInner", &TPanel::SetBevelInner, kBevels);
-    panel.Enum<TBevelCut>("BevelOuter", &TPanel::SetBevelOuter, kBevels);
+constexpr PropertyDef kCustomEdit[] = {
+    Int<&TCustomEdit::SetMaxLength>("MaxLength"),     Bool<&TCustomEdit::SetReadOnly>("ReadOnly"),
+    Bool<&TCustomEdit::SetAutoSelect>("AutoSelect"),  Bool<&TCustomEdit::SetAutoSize>("AutoSize"),
+    EventHandler<&TCustomEdit::OnChange>("OnChange"),
+};
 
-    registry.Register<TGroupBox>("TGroupBox", "TWinControl");
+constexpr NamedValue kAlignments[] = {
+    {"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}};
+constexpr PropertyDef kLabel[] = {
+    Enum<&TLabel::SetAlignment>("Alignment", kAlignments),
+    Bool<&TLabel::SetAutoSize>("AutoSize"),
+};
 
-    Props<TShape> shape(registry.Register<TShape>("TShape", "TGraphicControl"));
-    shape.Enum<TShapeType>("Shape", &TShape::SetShape,
-                           {{"stRectangle", stRectangle},
-                            {"stSquare", stSquare},
-                            {"stRoundRect", stRoundRect},
-                            {"stRoundSquare", stRoundSquare},
-                            {"stEllipse", stEllipse},
-                            {"stCircle", stCircle}});
-    shape.Object("Pen", &TShape::Pen, registry.Properties("TPen"));
-    shape.Object("Brush", &TShape::Brush, registry.Properties("TBrush"));
-}
+constexpr NamedValue kBevels[] = {
+    {"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}};
+constexpr PropertyDef kPanel[] = {
+    Enum<&TPanel::SetBevelInner>("BevelInner", kBevels),
+    Enum<&TPanel::SetBevelOuter>("BevelOuter", kBevels),
+};
 
-void RegisterMenus(ClassRegistry& registry) {
-    registry.Register<TMainMenu>("TMainMenu", "");
-    Props<TMenuItem> item(registry.Register<TMenuItem>("TMenuItem", ""));
-    item.String("Caption", &TMenuItem::SetCaption);
-    item.Bool("Enabled", &TMenuItem::SetEnabled);
-    item.EventHandler("OnClick", &TMenuItem::OnClick);
-}
+constexpr NamedValue kShapes[] = {{"stRectangle", stRectangle}, {"stSquare", stSquare},
+                                  {"stRoundRect", stRoundRect}, {"stRoundSquare", stRoundSquare},
+                                  {"stEllipse", stEllipse},     {"stCircle", stCircle}};
+constexpr PropertyDef kShape[] = {
+    Enum<&TShape::SetShape>("Shape", kShapes),
+    Object<&TShape::Pen>("Pen", "TPen"),
+    Object<&TShape::Brush>("Brush", "TBrush"),
+};
+
+constexpr PropertyDef kMenuItem[] = {
+    String<&TMenuItem::SetCaption>("Caption"),
+    Bool<&TMenuItem::SetEnabled>("Enabled"),
+    EventHandler<&TMenuItem::OnClick>("OnClick"),
+};
+
+// In the order of their bases.
+constexpr ClassInfo kClasses[] = {
+    Class<TFont>("TFont", "", kFont),
+    Class<TPen>("TPen", "", kPen),
+    Class<TBrush>("TBrush", "", kBrush),
+    Class<TControl>("TControl", "", kControl),
+    Class<TWinControl>("TWinControl", "TControl", kWinControl),
+    Class<TGraphicControl>("TGraphicControl", "TControl"),
+    Class<TForm>("TForm", "TWinControl", kForm),
+    Class<TCustomEdit>("TCustomEdit", "TWinControl", kCustomEdit),
+    Class<TCustomEdit>("TEdit", "TCustomEdit"),
+    Class<TLabel>("TLabel", "TGraphicControl", kLabel),
+    Class<TPanel>("TPanel", "TWinControl", kPanel),
+    Class<TGroupBox>("TGroupBox", "TWinControl"),
+    Class<TShape>("TShape", "TGraphicControl", kShape),
+    Class<TMainMenu>("TMainMenu", ""),
+    Class<TMenuItem>("TMenuItem", "", kMenuItem),
+};
 
 } // namespace
 
 void InitializeFramework() {
     ClassRegistry& registry = ClassRegistry::Instance();
-    const PropertyTable& fontTable = RegisterGraphicsObjects(registry);
-    RegisterControls(registry, fontTable);
-    RegisterMenus(registry);
+    registry.Register(kClasses);
     RegisterBarClasses(registry);
 }
 
 void FinalizeFramework() {
     ClassRegistry& registry = ClassRegistry::Instance();
     UnregisterBarClasses(registry);
-    for (const char* name : kClassNames)
-        registry.Unregister(name);
+    registry.Unregister(kClasses);
 }
 
 } // namespace fw

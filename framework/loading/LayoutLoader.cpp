@@ -27,15 +27,15 @@ public:
             context_.Fail(tree.line, "this form is not of class '" + tree.className + "'");
         root_.SetName(tree.name);
         root_.BeginLoading();
-        Apply(root_, info->properties, tree);
+        Apply(root_, *info, tree);
         context_.ResolveReferences();
         root_.EndLoading();
     }
 
 private:
-    void Apply(TComponent& component, const PropertyTable& table, const layout::Object& object) {
+    void Apply(TComponent& component, const ClassInfo& info, const layout::Object& object) {
         for (const layout::Property& property : object.properties)
-            SetProperty(component, table, property, object.className);
+            SetProperty(component, info, property, object.className);
         for (const layout::Object& child : object.children)
             CreateChild(component, child);
     }
@@ -50,7 +50,7 @@ private:
         component->SetName(object.name);
         component->BeginLoading();
         Place(parent, *component, object);
-        Apply(*component, info->properties, object);
+        Apply(*component, *info, object);
         component->EndLoading();
     }
 
@@ -72,26 +72,27 @@ private:
         }
     }
 
-    void SetProperty(TPersistent& target, const PropertyTable& table,
-                     const layout::Property& property, const std::string& className) {
+    void SetProperty(TPersistent& target, const ClassInfo& info, const layout::Property& property,
+                     const std::string& className) {
+        const ClassRegistry& registry = ClassRegistry::Instance();
         TPersistent* object = &target;
-        const PropertyTable* current = &table;
-        std::string path = property.path;
-        for (size_t dot; (dot = path.find('.')) != std::string::npos;) {
-            std::string head = path.substr(0, dot);
-            const SubObject* sub = current->FindObject(head);
-            if (!sub)
+        const ClassInfo* current = &info;
+        std::string_view path = property.path;
+        for (size_t dot; (dot = path.find('.')) != std::string_view::npos;) {
+            std::string_view head = path.substr(0, dot);
+            const PropertyDef* sub = registry.FindProperty(*current, head);
+            current = sub && sub->object ? registry.Find(sub->objectClass) : nullptr;
+            if (!current)
                 context_.Fail(property.line,
-                              "unknown property '" + head + "' of class " + className);
-            object = &sub->get(*object);
-            current = sub->table;
+                              "unknown property '" + std::string(head) + "' of class " + className);
+            object = &sub->object(*object);
             path = path.substr(dot + 1);
         }
-        const PropertySetter* setter = current->FindSetter(path);
-        if (!setter)
+        const PropertyDef* setter = registry.FindProperty(*current, path);
+        if (!setter || !setter->apply)
             context_.Fail(property.line,
                           "unknown property '" + property.path + "' of class " + className);
-        (*setter)(*object, property, context_);
+        setter->apply(*object, property, context_, *setter);
     }
 
     TComponent& root_;

@@ -1,5 +1,4 @@
 #include "framework/core/Text.h"
-#include "framework/loading/ClassRegistry.h"
 #include "framework/loading/Colors.h"
 #include "framework/core/Component.h"
 #include "framework/loading/Properties.h"
@@ -58,19 +57,44 @@ TColor LoadContext::Color(const layout::Property& property) const {
     return *color;
 }
 
-void LoadContext::Reference(const layout::Property& property,
-                            std::function<void(TComponent&)> resolve) {
+int LoadContext::Enum(const layout::Property& property, std::span<const NamedValue> values) const {
+    const std::string& name = Identifier(property);
+    for (const NamedValue& value : values)
+        if (SameName(value.name, name))
+            return value.value;
+    Fail(property.line, "'" + name + "' is not a value of " + property.path);
+}
+
+unsigned LoadContext::Flags(const layout::Property& property,
+                            std::span<const NamedValue> values) const {
+    if (property.value.Kind() != layout::ValueKind::Set)
+        Fail(property.line, property.path + " expects a set such as [a, b]");
+    unsigned bits = 0;
+    for (const std::string& item : property.value.Set()) {
+        const NamedValue* member = nullptr;
+        for (const NamedValue& value : values)
+            if (SameName(value.name, item))
+                member = &value;
+        if (!member)
+            Fail(property.line, "'" + item + "' is not a member of " + property.path);
+        bits |= unsigned(member->value);
+    }
+    return bits;
+}
+
+void LoadContext::Reference(const layout::Property& property, TPersistent& target,
+                            ReferenceResolve resolve) {
     Identifier(property);
-    references_.emplace_back(property, std::move(resolve));
+    references_.push_back({property, &target, resolve});
 }
 
 void LoadContext::ResolveReferences() {
-    for (auto& [property, resolve] : references_) {
-        const std::string& name = property.value.Identifier();
-        TComponent* target = SameName(name, root_.Name()) ? &root_ : root_.FindComponent(name);
-        if (!target)
-            Fail(property.line, "no component named '" + name + "'");
-        resolve(*target);
+    for (const PendingReference& reference : references_) {
+        const std::string& name = reference.property.value.Identifier();
+        TComponent* component = SameName(name, root_.Name()) ? &root_ : root_.FindComponent(name);
+        if (!component)
+            Fail(reference.property.line, "no component named '" + name + "'");
+        reference.resolve(*reference.target, *component, reference.property, *this);
     }
     references_.clear();
 }

@@ -1,23 +1,52 @@
-// How a layout sets properties: per class, a table from property name to a
-// setter that converts the layout's value and calls the class's own setter.
+// How a layout sets properties: per class, a constant table from property
+// name to a small function that converts the layout's value and calls the
+// class's own setter. The tables are built by the compiler, so a module's
+// registration costs nothing at start-up and no code per property beyond its
+// own few instructions.
 #pragma once
 
-#include "framework/core/Text.h"
 #include "framework/core/Component.h"
-#include "framework/loading/HandlerTable.h"
 #include "framework/core/Persistent.h"
+#include "framework/core/Text.h"
 #include "framework/core/Types.h"
+#include "framework/loading/HandlerTable.h"
 
 #include "LayoutTree.h"
 
-#include <functional>
-#include <initializer_list>
-#include <map>
+#include <span>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 namespace fw {
+
+// One name of an enumeration, or one member of a set, as a layout writes it.
+struct NamedValue {
+    template <class E>
+    constexpr NamedValue(const char* name, E value) : name(name), value(static_cast<int>(value)) {}
+
+    const char* name;
+    int value;
+};
+
+class LoadContext;
+struct PropertyDef;
+
+using PropertyApply = void (*)(TPersistent& target, const layout::Property& property,
+                               LoadContext& context, const PropertyDef& def);
+using ReferenceResolve = void (*)(TPersistent& target, TComponent& component,
+                                  const layout::Property& property, LoadContext& context);
+
+// A property of a class: either a value set through `apply`, or an object of
+// its own (Font, Pen...) reached through `object`, whose properties are those
+// of the class `objectClass`.
+struct PropertyDef {
+    const char* name;
+    PropertyApply apply = nullptr;
+    std::span<const NamedValue> values = {};
+    TPersistent& (*object)(TPersistent&) = nullptr;
+    const char* objectClass = nullptr;
+};
 
 // What a setter needs besides the value: errors with the file and line,
 // handlers by name, and references to other components of the layout.
@@ -32,6 +61,10 @@ public:
     const std::string& String(const layout::Property& property) const;
     const std::string& Identifier(const layout::Property& property) const;
     TColor Color(const layout::Property& property) const;
+    // The value of the name the layout gives, among `values`.
+    int Enum(const layout::Property& property, std::span<const NamedValue> values) const;
+    // The members of the set the layout gives, or-ed together.
+    unsigned Flags(const layout::Property& property, std::span<const NamedValue> values) const;
     // A handler of the form; fails if it is missing or of another kind.
     template <class Event> Event Handler(const layout::Property& property) const {
         const AnyHandler* handler = handlers_.Find(Identifier(property));
@@ -42,119 +75,127 @@ public:
         Fail(property.line, "handler '" + Identifier(property) + "' cannot serve " + property.path);
     }
     // Runs `resolve` with the named component once the whole layout exists.
-    void Reference(const layout::Property& property, std::function<void(TComponent&)> resolve);
+    void Reference(const layout::Property& property, TPersistent& target, ReferenceResolve resolve);
     void ResolveReferences();
 
 private:
+    struct PendingReference {
+        layout::Property property;
+        TPersistent* target;
+        ReferenceResolve resolve;
+    };
+
     std::string fileName_;
     const HandlerTable& handlers_;
     TComponent& root_;
-    std::vector<std::pair<layout::Property, std::function<void(TComponent&)>>> references_;
+    std::vector<PendingReference> references_;
 };
 
-using PropertySetter = std::function<void(TPersistent& target, const layout::Property& property,
-                                          LoadContext& context)>;
+namespace props {
 
-class PropertyTable;
-
-// A property that is an object of its own (Font, Pen, FontOnNoFocus...).
-struct SubObject {
-    std::function<TPersistent&(TPersistent&)> get;
-    const PropertyTable* table;
+// The class and argument of a setter `void (T::*)(A)`.
+template <class M> struct Setter;
+template <class T, class A> struct Setter<void (T::*)(A)> {
+    using Class = T;
+    using Arg = A;
 };
-
-class PropertyTable {
-public:
-    explicit PropertyTable(const PropertyTable* base = nullptr) : base_(base) {}
-
-    void Add(const std::string& name, PropertySetter setter) { setters_[name] = std::move(setter); }
-    void AddObject(const std::string& name, SubObject object) {
-        objects_[name] = std::move(object);
-    }
-    const PropertySetter* FindSetter(const std::string& name) const;
-    const SubObject* FindObject(const std::string& name) const;
-
-private:
-    const PropertyTable* base_;
-    std::map<std::string, PropertySetter, NameLess> setters_;
-    std::map<std::string, SubObject, NameLess> objects_;
+// The class and type of a data member `E T::*` (an event).
+template <class M> struct Member;
+template <class T, class E> struct Member<E T::*> {
+    using Class = T;
+    using Type = E;
 };
+// The class and result of a getter `O& (T::*)()` (a sub-object).
+template <class M> struct Getter;
+template <class T, class O> struct Getter<O& (T::*)()> { using Class = T; };
 
-// Typed helpers to fill the table of class T.
-template <class T> class Props {
-public:
-    explicit Props(PropertyTable& table) : table_(table) {}
+template <auto Set> typename Setter<decltype(Set)>::Class& Target(TPersistent& target) {
+    return static_cast<typename Setter<decltype(Set)>::Class&>(target);
+}
 
-    void Int(const std::string& name, void (T::*set)(int)) {
-        Add(name, [set](T& t, auto& p, LoadContext& c) { (t.*set)(c.Int(p)); });
-    }
-    void Bool(const std::string& name, void (T::*set)(bool)) {
-        Add(name, [set](T& t, auto& p, LoadContext& c) { (t.*set)(c.Bool(p)); });
-    }
-    void String(const std::string& name, void (T::*set)(const std::string&)) {
-        Add(name, [set](T& t, auto& p, LoadContext& c) { (t.*set)(c.String(p)); });
-    }
-    void Color(const std::string& name, void (T::*set)(TColor)) {
-        Add(name, [set](T& t, auto& p, LoadContext& c) { (t.*set)(c.Color(p)); });
-    }
-    template <class E>
-    void Enum(const std::string& name, void (T::*set)(E),
-              std::initializer_list<std::pair<const char*, E>> names) {
-        std::map<std::string, E, NameLess> values(names.begin(), names.end());
-        Add(name, [set, values](T& t, auto& p, LoadContext& c) {
-            auto it = values.find(c.Identifier(p));
-            if (it == values.end())
-                c.Fail(p.line, "'" + c.Identifier(p) + "' is not a value of " + p.path);
-            (t.*set)(it->second);
-        });
-    }
-    void Flags(const std::string& name, void (T::*set)(unsigned),
-               std::initializer_list<std::pair<const char*, unsigned>> names) {
-        std::map<std::string, unsigned, NameLess> bits(names.begin(), names.end());
-        Add(name, [set, bits](T& t, auto& p, LoadContext& c) {
-            if (p.value.Kind() != layout::ValueKind::Set)
-                c.Fail(p.line, p.path + " expects a set such as [a, b]");
-            unsigned value = 0;
-            for (const std::string& item : p.value.Set()) {
-                auto it = bits.find(item);
-                if (it == bits.end())
-                    c.Fail(p.line, "'" + item + "' is not a member of " + p.path);
-                value |= it->second;
-            }
-            (t.*set)(value);
-        });
-    }
-    template <class Event> void EventHandler(const std::string& name, Event T::*event) {
-        Add(name, [event](T& t, auto& p, LoadContext& c) { t.*event = c.Handler<Event>(p); });
-    }
-    // A reference to another component of the layout, resolved at the end.
-    template <class C> void Reference(const std::string& name, void (T::*set)(C*)) {
-        Add(name, [set](T& t, auto& p, LoadContext& c) {
-            c.Reference(p, [&t, set, p, &c](TComponent& target) {
-                auto* typed = dynamic_cast<C*>(&target);
-                if (!typed)
-                    c.Fail(p.line, "'" + target.Name() + "' cannot be used as " + p.path);
-                (t.*set)(typed);
-            });
-        });
-    }
-    template <class O>
-    void Object(const std::string& name, O& (T::*get)(), const PropertyTable& table) {
-        table_.AddObject(name, {[get](TPersistent& target) -> TPersistent& {
-                                    return (static_cast<T&>(target).*get)();
-                                },
-                                &table});
-    }
-    // Any other conversion.
-    void Add(const std::string& name,
-             std::function<void(T&, const layout::Property&, LoadContext&)> set) {
-        table_.Add(name, [set](TPersistent& target, const layout::Property& p, LoadContext& c) {
-            set(static_cast<T&>(target), p, c);
-        });
-    }
+template <auto Set>
+void ApplyInt(TPersistent& t, const layout::Property& p, LoadContext& c, const PropertyDef&) {
+    (Target<Set>(t).*Set)(c.Int(p));
+}
+template <auto Set>
+void ApplyBool(TPersistent& t, const layout::Property& p, LoadContext& c, const PropertyDef&) {
+    (Target<Set>(t).*Set)(c.Bool(p));
+}
+template <auto Set>
+void ApplyString(TPersistent& t, const layout::Property& p, LoadContext& c, const PropertyDef&) {
+    (Target<Set>(t).*Set)(c.String(p));
+}
+template <auto Set>
+void ApplyColor(TPersistent& t, const layout::Property& p, LoadContext& c, const PropertyDef&) {
+    (Target<Set>(t).*Set)(c.Color(p));
+}
+template <auto Set>
+void ApplyEnum(TPersistent& t, const layout::Property& p, LoadContext& c, const PropertyDef& d) {
+    using E = typename Setter<decltype(Set)>::Arg;
+    (Target<Set>(t).*Set)(static_cast<E>(c.Enum(p, d.values)));
+}
+template <auto Set>
+void ApplyFlags(TPersistent& t, const layout::Property& p, LoadContext& c, const PropertyDef& d) {
+    (Target<Set>(t).*Set)(c.Flags(p, d.values));
+}
+template <auto Event>
+void ApplyHandler(TPersistent& t, const layout::Property& p, LoadContext& c, const PropertyDef&) {
+    using M = Member<decltype(Event)>;
+    static_cast<typename M::Class&>(t).*Event = c.Handler<typename M::Type>(p);
+}
+template <auto Set>
+void ResolveTo(TPersistent& t, TComponent& component, const layout::Property& p, LoadContext& c) {
+    using C = std::remove_pointer_t<typename Setter<decltype(Set)>::Arg>;
+    auto* typed = dynamic_cast<C*>(&component);
+    if (!typed)
+        c.Fail(p.line, "'" + component.Name() + "' cannot be used as " + p.path);
+    (Target<Set>(t).*Set)(typed);
+}
+template <auto Set>
+void ApplyReference(TPersistent& t, const layout::Property& p, LoadContext& c, const PropertyDef&) {
+    c.Reference(p, t, &ResolveTo<Set>);
+}
+template <auto Get> TPersistent& GetObject(TPersistent& t) {
+    return (static_cast<typename Getter<decltype(Get)>::Class&>(t).*Get)();
+}
 
-private:
-    PropertyTable& table_;
-};
+} // namespace props
+
+// The entries of a property table: Int<&TControl::SetLeft>("Left") and so on.
+template <auto Set> constexpr PropertyDef Int(const char* name) {
+    return {name, &props::ApplyInt<Set>};
+}
+template <auto Set> constexpr PropertyDef Bool(const char* name) {
+    return {name, &props::ApplyBool<Set>};
+}
+template <auto Set> constexpr PropertyDef String(const char* name) {
+    return {name, &props::ApplyString<Set>};
+}
+template <auto Set> constexpr PropertyDef Color(const char* name) {
+    return {name, &props::ApplyColor<Set>};
+}
+template <auto Set>
+constexpr PropertyDef Enum(const char* name, std::span<const NamedValue> values) {
+    return {name, &props::ApplyEnum<Set>, values};
+}
+template <auto Set>
+constexpr PropertyDef Flags(const char* name, std::span<const NamedValue> members) {
+    return {name, &props::ApplyFlags<Set>, members};
+}
+template <auto Event> constexpr PropertyDef EventHandler(const char* name) {
+    return {name, &props::ApplyHandler<Event>};
+}
+// A reference to another component of the layout, resolved at the end.
+template <auto Set> constexpr PropertyDef Reference(const char* name) {
+    return {name, &props::ApplyReference<Set>};
+}
+// An object of its own, set attribute by attribute with the properties of `className`.
+template <auto Get> constexpr PropertyDef Object(const char* name, const char* className) {
+    return {name, nullptr, {}, &props::GetObject<Get>, className};
+}
+// Any other conversion.
+constexpr PropertyDef Custom(const char* name, PropertyApply apply) {
+    return {name, apply};
+}
 
 } // namespace fw

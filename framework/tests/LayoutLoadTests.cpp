@@ -240,6 +240,19 @@ TEST(LayoutErrors, NameTheFaultWithFileAndLine) {
         {"object F: TForm\n  object L: TLabel\n    object E: TEdit\n    end\n  end\nend\n",
          "test.layout:3: 'L' cannot hold the control 'E'"},
         {"object F: TPanel\nend\n", "test.layout:1: this form is not of class 'TPanel'"},
+        {"object F: TForm\n  Position = poNowhere\nend\n",
+         "test.layout:2: 'poNowhere' is not a value of Position"},
+        {"object F: TForm\n  BorderIcons = [biMinimize, biClose]\nend\n",
+         "test.layout:2: 'biClose' is not a member of BorderIcons"},
+        {"object F: TForm\n  BorderIcons = biMinimize\nend\n",
+         "test.layout:2: BorderIcons expects a set such as [a, b]"},
+        {"object F: TForm\n  Menu = P\n  object P: TPanel\n  end\nend\n",
+         "test.layout:2: 'P' cannot be used as Menu"},
+        // An object is not a value, nor a value an object.
+        {"object F: TForm\n  Font = 'Arial'\nend\n",
+         "test.layout:2: unknown property 'Font' of class TForm"},
+        {"object F: TForm\n  Caption.Size = 8\nend\n",
+         "test.layout:2: unknown property 'Caption' of class TForm"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
