@@ -15,6 +15,27 @@ TApplication* instance = nullptr;
 constexpr wchar_t kUtilityClass[] = L"SixpointeApplication";
 // Posted to the utility window: free the forms released since.
 constexpr UINT kReleaseMessage = WM_APP + 0x100;
+// The utility window's timer that runs the first idle work.
+constexpr UINT_PTR kIdleTimer = 1;
+
+// A press of a key or of a mouse button: what the user may ask of the program.
+bool IsUserRequest(UINT message) {
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCXBUTTONDOWN:
+        return true;
+    default:
+        return false;
+    }
+}
 } // namespace
 
 TApplication* Application() {
@@ -60,6 +81,11 @@ LRESULT CALLBACK TApplication::UtilityProc(HWND hwnd, UINT message, WPARAM wPara
         instance->FreeReleasedForms();
         return 0;
     }
+    if (message == WM_TIMER && wParam == kIdleTimer && instance &&
+        instance->utilityWindow_ == hwnd) {
+        instance->RunFirstIdleWork();
+        return 0;
+    }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
@@ -74,23 +100,38 @@ void TApplication::Run() {
     if (mainForm_)
         mainForm_->ShowMainWindow();
     MSG message;
-    bool idleOnce = false;
+    bool idleSeen = false;
     while (!terminated_) {
-        // Once the shown windows are painted and nothing waits, the windows of
-        // hidden pages are made ahead of the user's first look at them.
-        if (!idleOnce && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-            idleOnce = true;
-            if (mainForm_)
-                mainForm_->CreateWaitingWindows();
-            if (OnFirstIdle)
-                OnFirstIdle();
+        // Once the shown windows are painted and nothing waits, the program
+        // first waits for its user, as the system sees it (the moment a
+        // launcher's WaitForInputIdle returns); the work the user need not
+        // wait for comes right after that wait, or before the user's first
+        // request if that comes sooner.
+        if (!idleSeen && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            idleSeen = true;
+            firstIdlePending_ = true;
+            SetTimer(UtilityWindow(), kIdleTimer, USER_TIMER_MINIMUM, nullptr);
         }
         BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got <= 0)
             break;
+        if (IsUserRequest(message.message))
+            RunFirstIdleWork();
         DispatchOne(message);
     }
     terminated_ = true;
+}
+
+void TApplication::RunFirstIdleWork() {
+    if (!firstIdlePending_)
+        return;
+    firstIdlePending_ = false;
+    KillTimer(utilityWindow_, kIdleTimer);
+    // The windows of hidden pages are made ahead of the user's first look at them.
+    if (mainForm_)
+        mainForm_->CreateWaitingWindows();
+    if (OnFirstIdle)
+        OnFirstIdle();
 }
 
 bool TApplication::HandleMessage() {

@@ -67,8 +67,9 @@ public:
     void ShowException(const std::string& message);
     // When set, replaces the message box of ShowException.
     std::function<void(const std::string& message)> OnException;
-    // Runs once, the first time the queue is empty after the main form has been
-    // shown and painted: work that the user need not wait for.
+    // Runs once, just after the program first waits on an empty queue with the
+    // main form shown and painted (or before the user's first key or button
+    // press, if sooner): work that the user need not wait for.
     std::function<void()> OnFirstIdle;
 
 private:
@@ -76,6 +77,7 @@ private:
     HWND UtilityWindow();
     static LRESULT CALLBACK UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void DispatchOne(MSG& message);
+    void RunFirstIdleWork();
     void FreeReleasedForms();
 
     std::string title_;
@@ -86,6 +88,7 @@ private:
     HWND utilityWindow_ = nullptr;
     std::vector<TComponent*> released_;
     bool terminated_ = false;
+    bool firstIdlePending_ = false;
     HICON icon_ = nullptr;
 };
 
