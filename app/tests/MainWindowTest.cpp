@@ -4,6 +4,7 @@
 
 #include "controls/AlignEdit.h"
 #include "framework/core/Application.h"
+#include "framework/widgets/Button.h"
 #include "framework/widgets/ControlBar.h"
 #include "framework/widgets/StatusBar.h"
 #include "framework/widgets/ToolBar.h"
@@ -184,6 +185,25 @@ TEST_F(EndingTest, TheCloseBoxRunsCloseThenEnds) {
     RunUntilEnd();
     EXPECT_EQ(closed, 1);
     EXPECT_EQ(destroyed, 1);
+}
+
+TEST_F(EndingTest, IdleWorkRunsOnceWithoutInputAfterTheQueuedMessages) {
+    fw::TApplication& application = *fw::Application();
+    std::vector<std::string> order;
+    // Queued before the loop starts: handled before the program is idle.
+    auto* item = dynamic_cast<fw::TMenuItem*>(form->FindComponent("ModeEvaluation1"));
+    ASSERT_NE(item, nullptr);
+    item->OnClick = [&](fw::TComponent*) { order.push_back("queued"); };
+    ChooseMenuLater("ModeEvaluation1");
+    application.OnFirstIdle = [&] {
+        // The hidden page's windows are made first.
+        order.push_back(form->btnValider->HandleAllocated() ? "idle, page made" : "idle");
+        PostMessageW(Form(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    };
+    RunUntilEnd();
+    application.OnFirstIdle = nullptr;
+    EXPECT_EQ(order, (std::vector<std::string>{"queued", "idle, page made"}));
+    EXPECT_EQ(closed, 1);
 }
 
 namespace {
