@@ -232,11 +232,16 @@ int TAlignEdit::FittingFontHeight() {
 }
 
 int TAlignEdit::TextWidthAt(int height) {
+    // The field's own fonts serve when they have that height: a text that
+    // fits, or one as wide as the last, makes no font of its own.
     TFont probe;
     probe.Assign(Font());
     probe.SetHeight(height);
+    HFONT font = height == Font().Height()   ? Font().Handle()
+                 : fittedFont_.SameAs(probe) ? fittedFont_.Handle()
+                                             : probe.Handle();
     WindowDc dc(RawHandle());
-    ScopedSelect select(dc.get(), probe.Handle());
+    ScopedSelect select(dc.get(), font);
     std::wstring text = ToWide(Text());
     SIZE size{};
     GetTextExtentPoint32W(dc.get(), text.c_str(), int(text.size()), &size);

@@ -1,5 +1,6 @@
 // The Learning page driven as a person would: keys and pastes into the real field.
 #include "MainWindowFixture.h"
+#include "ResourceCount.h"
 
 #include "braille/AlphabetTable.h"
 #include "controls/AlignEdit.h"
@@ -217,6 +218,13 @@ TEST_F(LearningPageTest, EveryRowIsShownWholeOnOneLine) {
     int middle = client.right / 2;
     EXPECT_LT(left, middle - 25) << "no ink of the O";
     EXPECT_GT(right, middle + 25) << "no ink of the E";
+    // Another text as wide is measured with the fonts the field has.
+    {
+        guitest::DrawingObjectCreations made;
+        form->alEdit1->SetText("EO");
+        form->alEdit1->SetText("OE");
+        EXPECT_EQ(made.Since(), 0);
+    }
     // Back to one character: the full size again.
     guitest::PressKey(edit, VK_BACK);
     EXPECT_EQ(WindowFontHeight(edit), 96);

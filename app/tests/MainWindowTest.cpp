@@ -239,11 +239,12 @@ TEST_F(MainWindowTest, PageSwitchesAndRepaintsLeaveNoObjectBehind) {
     EXPECT_EQ(guitest::LiveWindows(), windows) << "after 1,000 repaints";
 
     guitest::GdiCreations one;
+    guitest::DrawingObjectCreations drawingObjects;
     Repaint(form->TabSheet1->Handle());
     std::printf("GDI objects created per repaint of the Learning page: %d, of which pens, "
                 "brushes and fonts: %d\n",
-                one.Since(), one.DrawingObjectsSince());
+                one.Since(), drawingObjects.Since());
     // Regions and off-screen bitmaps are the system's to make; the pens,
     // brushes and fonts are the controls' own, made once.
-    EXPECT_EQ(one.DrawingObjectsSince(), 0);
+    EXPECT_EQ(drawingObjects.Since(), 0);
 }

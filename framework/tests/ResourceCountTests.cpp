@@ -23,6 +23,20 @@ TEST(ResourceCountTest, GdiObjectsAreCountedLiveAndCreated) {
     EXPECT_EQ(guitest::LiveGdiObjects(), live);
 }
 
+TEST(ResourceCountTest, PensBrushesAndFontsMadeAreCountedWhateverTakesTheirEntryNext) {
+    guitest::DrawingObjectCreations made;
+    LOGFONTW font{};
+    font.lfHeight = -12;
+    for (int i = 0; i < 2; ++i) {
+        DeleteObject(CreatePen(PS_SOLID, 1, RGB(i, 2, 3)));
+        DeleteObject(CreateSolidBrush(RGB(i, 0, 0)));
+        DeleteObject(CreateFontIndirectW(&font));
+        DeleteDC(CreateCompatibleDC(nullptr));
+    }
+    DeleteObject(CreateRectRgn(0, 0, 1, 1)); // not a drawing object
+    EXPECT_EQ(made.Since(), 6);
+}
+
 TEST_F(FormTest, WindowsOfTheThreadAreCounted) {
     ShowForm();
     int before = guitest::LiveWindows();

@@ -17,9 +17,6 @@ constexpr std::size_t kEntries = 0x10000;
 constexpr std::size_t kEntrySize = 24;
 constexpr std::size_t kGenerationOffset = 13;
 constexpr std::size_t kTypeOffset = 14;
-// The kind of the entry's latest object stays at offset 12 after it is freed.
-constexpr std::size_t kKindOffset = 12;
-constexpr unsigned char kPen = 0x30, kExtPen = 0x50, kBrush = 0x10, kFont = 0x0A;
 
 const unsigned char* HandleTable() {
     auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
@@ -47,7 +44,90 @@ BOOL CALLBACK CountTopLevel(HWND window, LPARAM count) {
     return TRUE;
 }
 
+int drawingObjectsMade = 0;
+decltype(&CreatePen) realCreatePen;
+decltype(&CreateSolidBrush) realCreateSolidBrush;
+decltype(&CreateBrushIndirect) realCreateBrushIndirect;
+decltype(&CreateFontIndirectW) realCreateFontIndirectW;
+
+HPEN WINAPI CountedCreatePen(int style, int width, COLORREF color) {
+    ++drawingObjectsMade;
+    return realCreatePen(style, width, color);
+}
+HBRUSH WINAPI CountedCreateSolidBrush(COLORREF color) {
+    ++drawingObjectsMade;
+    return realCreateSolidBrush(color);
+}
+HBRUSH WINAPI CountedCreateBrushIndirect(const LOGBRUSH* brush) {
+    ++drawingObjectsMade;
+    return realCreateBrushIndirect(brush);
+}
+HFONT WINAPI CountedCreateFontIndirectW(const LOGFONTW* font) {
+    ++drawingObjectsMade;
+    return realCreateFontIndirectW(font);
+}
+
+// The program's import address entry for `function` of gdi32.
+void** GdiImport(const char* function) {
+    auto* base = reinterpret_cast<unsigned char*>(GetModuleHandleW(nullptr));
+    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    auto* library = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+    for (; library->Name; ++library) {
+        if (_stricmp(reinterpret_cast<const char*>(base + library->Name), "gdi32.dll") != 0)
+            continue;
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + library->OriginalFirstThunk);
+        auto* entries = reinterpret_cast<void**>(base + library->FirstThunk);
+        for (int i = 0; names[i].u1.AddressOfData; ++i) {
+            if (IMAGE_SNAP_BY_ORDINAL(names[i].u1.Ordinal))
+                continue;
+            auto* name = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names[i].u1.AddressOfData);
+            if (std::strcmp(reinterpret_cast<const char*>(name->Name), function) == 0)
+                return &entries[i];
+        }
+    }
+    return nullptr;
+}
+
+// Points the import of `function` at `replacement`; returns what it pointed at.
+template <class F> F Redirect(const char* function, F replacement) {
+    void** entry = GdiImport(function);
+    if (!entry)
+        return nullptr; // the program never calls it
+    DWORD protection;
+    VirtualProtect(entry, sizeof *entry, PAGE_READWRITE, &protection);
+    F previous = reinterpret_cast<F>(*entry);
+    *entry = reinterpret_cast<void*>(replacement);
+    VirtualProtect(entry, sizeof *entry, protection, &protection);
+    return previous;
+}
+
 } // namespace
+
+DrawingObjectCreations::DrawingObjectCreations() {
+    drawingObjectsMade = 0;
+    realCreatePen = Redirect("CreatePen", &CountedCreatePen);
+    realCreateSolidBrush = Redirect("CreateSolidBrush", &CountedCreateSolidBrush);
+    realCreateBrushIndirect = Redirect("CreateBrushIndirect", &CountedCreateBrushIndirect);
+    realCreateFontIndirectW = Redirect("CreateFontIndirectW", &CountedCreateFontIndirectW);
+}
+
+DrawingObjectCreations::~DrawingObjectCreations() {
+    if (realCreatePen)
+        Redirect("CreatePen", realCreatePen);
+    if (realCreateSolidBrush)
+        Redirect("CreateSolidBrush", realCreateSolidBrush);
+    if (realCreateBrushIndirect)
+        Redirect("CreateBrushIndirect", realCreateBrushIndirect);
+    if (realCreateFontIndirectW)
+        Redirect("CreateFontIndirectW", realCreateFontIndirectW);
+}
+
+int DrawingObjectCreations::Since() const {
+    return drawingObjectsMade;
+}
 
 int LiveGdiObjects() {
     const unsigned char* table = HandleTable();
@@ -64,18 +144,6 @@ int GdiCreations::Since() const {
     int created = 0;
     for (std::size_t i = 0; i < kEntries; ++i)
         created += std::uint8_t(now[i] - generations_[i]);
-    return created;
-}
-
-int GdiCreations::DrawingObjectsSince() const {
-    const unsigned char* table = HandleTable();
-    std::vector<std::uint8_t> now = Generations();
-    int created = 0;
-    for (std::size_t i = 0; i < kEntries; ++i) {
-        unsigned char kind = table[i * kEntrySize + kKindOffset];
-        if (kind == kPen || kind == kExtPen || kind == kBrush || kind == kFont)
-            created += std::uint8_t(now[i] - generations_[i]);
-    }
     return created;
 }
 
