@@ -51,11 +51,25 @@ TEST_F(MainWindowFrameTest, StartsOnTheLearningPageWithItsLook) {
     EXPECT_EQ(size.cy, 399);
     EXPECT_EQ(GetWindowLongW(Form(), GWL_STYLE) & WS_MAXIMIZEBOX, 0);
     EXPECT_NE(GetWindowLongW(Form(), GWL_STYLE) & WS_MINIMIZEBOX, 0);
-    EXPECT_EQ(form->tlbtnNouveau->Hint(), "Nouveau");
-    EXPECT_EQ(form->tlbtnSheet1->Hint(), "Apprentissage");
-    EXPECT_EQ(form->tlbtnSheet2->Hint(), "Evaluation");
-    EXPECT_EQ(form->tlbtnAide->Hint(), "Aide");
-    EXPECT_EQ(form->tlbtnQuitter->Hint(), "Quitter");
+    // Each tool button's tip, as the tool bar's tool-tip window holds it.
+    const std::pair<const fw::TToolButton*, const wchar_t*> tips[] = {
+        {form->tlbtnNouveau, L"Nouveau"},
+        {form->tlbtnSheet1, L"Apprentissage"},
+        {form->tlbtnSheet2, L"Evaluation"},
+        {form->tlbtnAide, L"Aide"},
+        {form->tlbtnQuitter, L"Quitter"}};
+    HWND tooltips = HWND(SendMessageW(form->ToolBar1->Handle(), TB_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tooltips, nullptr);
+    for (const auto& [button, tip] : tips) {
+        wchar_t text[80] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = form->ToolBar1->Handle();
+        tool.uId = UINT_PTR(button->CommandId());
+        tool.lpszText = text;
+        SendMessageW(tooltips, TTM_GETTEXTW, 80, LPARAM(&tool));
+        EXPECT_EQ(std::wstring(text), tip);
+    }
 }
 
 TEST_F(MainWindowFrameTest, EveryRouteSwitchesPagesAndTheNouveauCommandFollows) {

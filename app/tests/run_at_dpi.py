@@ -9,6 +9,7 @@ meanwhile sees that resolution, so CTest runs this alone.
 """
 
 import os
+import re
 import subprocess
 import sys
 
@@ -40,7 +41,9 @@ def main():
             done = subprocess.run(["wine", program, f"--gtest_filter={test_filter}"], env=env,
                                   stdin=subprocess.DEVNULL, capture_output=True, text=True,
                                   timeout=120)
-            passed = done.returncode == 0 and "[  PASSED  ]" in done.stdout \
+            # A filter that matches no test still ends in "[  PASSED  ] 0 tests".
+            ran = re.search(r"^\[  PASSED  \] (\d+) tests?\.", done.stdout, re.MULTILINE)
+            passed = done.returncode == 0 and ran is not None and int(ran.group(1)) > 0 \
                 and "[  FAILED  ]" not in done.stdout
             print(f"--- at {dpi} dpi: {'passed' if passed else 'FAILED'}")
             if not passed:

@@ -121,16 +121,5 @@ TEST(AlphabetTable, RowsFollowTheFrenchBrailleRules) {
     }
 }
 
-TEST(AlphabetTable, NoTwoRowsShareTheirTextOrTheirCells) {
-    const auto table = AlphabetTable();
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        for (std::size_t j = i + 1; j < table.size(); ++j) {
-            EXPECT_NE(table[i].text, table[j].text) << "rows " << i + 1 << " and " << j + 1;
-            EXPECT_FALSE(table[i].first == table[j].first && table[i].second == table[j].second)
-                << "rows " << i + 1 << " and " << j + 1;
-        }
-    }
-}
-
 } // namespace
 } // namespace braille

@@ -115,22 +115,23 @@ TEST_F(AlignEditFocusTest, FontSettersCopyTheGivenFontAndFollowTheFocusRule) {
     given.SetName("Times New Roman");
     edit->SetFontOnFocus(given);
     EXPECT_EQ(edit->Font().Name(), "Courier New"); // not focused: not shown yet
-    given.SetName("Tahoma");
-    EXPECT_EQ(edit->FontOnFocus().Name(), "Times New Roman"); // copied, not taken over
+    given.SetName("Tahoma");                       // the copy is what the window shows on entry
 
     FocusEdit();
     EXPECT_EQ(edit->Font().Name(), "Times New Roman");
+    EXPECT_EQ(WindowFontFace(), L"Times New Roman");
     given.SetHeight(-20);
     edit->SetFontOnFocus(given);
     EXPECT_EQ(edit->Font().Name(), "Tahoma");
     EXPECT_EQ(edit->Font().Height(), -20);
+    EXPECT_EQ(WindowFontFace(), L"Tahoma");
 
     // The unfocused font is applied at once, focused or not.
     given.SetName("Courier New");
     edit->SetFontOnNoFocus(given);
-    EXPECT_EQ(edit->Font().Name(), "Courier New");
     given.SetName("Arial");
-    EXPECT_EQ(edit->FontOnNoFocus().Name(), "Courier New");
+    EXPECT_EQ(edit->Font().Name(), "Courier New");
+    EXPECT_EQ(WindowFontFace(), L"Courier New");
 }
 
 TEST_F(AlignEditFocusTest, EveryChangeOfFontOnNoFocusReachesTheWindowAtOnce) {

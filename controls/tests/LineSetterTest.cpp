@@ -58,13 +58,18 @@ TEST_F(LineTest, HorizontalToVerticalAndBackRestoresTheSize) {
     EXPECT_EQ(line->Height(), 10);
 }
 
-// A pen is copied, never taken over: changing the given one later does nothing.
-TEST_F(LineTest, PenIsCopied) {
-    fw::TPen white;
-    white.SetColor(fw::clWhite);
-    line->SetPen(white);
-    white.SetColor(fw::clBlack);
-    EXPECT_EQ(line->Pen().Color(), fw::clWhite);
+// A pen is copied, never taken over: the line is drawn in the colour it was given,
+// at once, and changing the given pen later does nothing.
+TEST_F(LineTest, PenIsCopiedAndDrawsTheLine) {
+    ShowOnForm(20, 30);
+    ASSERT_EQ(WindowPixel(20 + 10, 30 + 10), RGB(0, 0, 0)); // the default diagonal
+    fw::TPen red;
+    red.SetColor(fw::clRed);
+    line->SetPen(red);
+    red.SetColor(fw::clBlue);
+    guitest::Pump();
+    EXPECT_EQ(WindowPixel(20 + 10, 30 + 10), RGB(255, 0, 0));
+    EXPECT_EQ(line->Pen().Color(), fw::clRed);
 }
 
 // The parent repaints the line after a resize: the first, taller line is gone.

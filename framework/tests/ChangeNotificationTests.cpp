@@ -146,13 +146,24 @@ TEST(GraphicsObjects, PenAndBrushNotifyOncePerRealChange) {
     });
 }
 
-TEST_F(NotificationTest, SetFontCopiesTheAttributesAndKeepsItsOwnFont) {
-    auto* label = Add<fw::TLabel>(form, 8, 8, 100, 17);
+// The attributes are copied into the control's own font, which its window then
+// draws with; a later change to the given font does nothing.
+TEST_F(NotificationTest, SetFontCopiesTheAttributesIntoTheWindowsFont) {
+    auto* edit = Add<fw::TCustomEdit>(form, 8, 8, 120, 21);
+    ShowForm();
+    auto windowFace = [edit] {
+        LOGFONTW font{};
+        GetObjectW(HFONT(SendMessageW(edit->Handle(), WM_GETFONT, 0, 0)), sizeof font, &font);
+        return std::wstring(font.lfFaceName);
+    };
+    ASSERT_NE(windowFace(), L"Courier New");
     fw::TFont font;
-    font.SetName("Arial");
-    label->SetFont(font);
     font.SetName("Courier New");
-    EXPECT_EQ(label->Font().Name(), "Arial");
+    edit->SetFont(font);
+    font.SetName("Arial");
+    guitest::Pump();
+    EXPECT_EQ(windowFace(), L"Courier New");
+    EXPECT_EQ(edit->Font().Name(), "Courier New");
 }
 
 } // namespace
