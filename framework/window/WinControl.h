@@ -173,6 +173,11 @@ private:
     bool PressAccessKey(WPARAM character);
     bool HandleMouseDown(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
+    // The client area as WM_PAINT shows it: background, then windowless children.
+    void PaintClient(HDC dc, const RECT& client);
+    void PrintClient(HDC dc);
+    LRESULT Print(HDC dc, LPARAM flags);
+    void PrintChildWindows(HDC dc, LPARAM flags);
     void Unbind();
     bool HoldsFocus() const;
     TWinControl& RootOrSelf();

@@ -117,8 +117,12 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             AlignControls();
         break;
     case WM_ERASEBKGND:
+        // The background is painted with the rest, in WM_PAINT and
+        // WM_PRINTCLIENT, so that nothing flickers. "Not erased" also tells a
+        // control that asks for its parent's background to go on and ask for
+        // WM_PRINTCLIENT.
         if (!subclassed_)
-            return 1;
+            return 0;
         break;
     case WM_PAINT:
         if (!subclassed_) {
@@ -126,6 +130,14 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_PRINTCLIENT:
+        if (!subclassed_) {
+            PrintClient(HDC(wParam));
+            return 0;
+        }
+        break;
+    case WM_PRINT:
+        return Print(HDC(wParam), lParam);
     }
     return DefaultHandler(message, wParam, lParam);
 }
