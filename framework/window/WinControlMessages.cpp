@@ -118,11 +118,9 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_ERASEBKGND:
         // The background is painted with the rest, in WM_PAINT and
-        // WM_PRINTCLIENT, so that nothing flickers. "Not erased" also tells a
-        // control that asks for its parent's background to go on and ask for
-        // WM_PRINTCLIENT.
+        // WM_PRINTCLIENT, so that nothing flickers.
         if (!subclassed_)
-            return 0;
+            return 1;
         break;
     case WM_PAINT:
         if (!subclassed_) {
