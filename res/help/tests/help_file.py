@@ -102,6 +102,19 @@ def check_alt_codes(text):
     assert covered == NEEDS_A_CODE, f"no Alt code for {sorted(NEEDS_A_CODE - covered)}"
 
 
+def check_digit_table(text):
+    """The rules page's table of the digits says what the program writes."""
+    rows = re.findall(r"<tr><td>(\d)</td><td>([^<]*)</td><td>points ([\d ]+)</td></tr>", text)
+    assert len(rows) == 10, f"{len(rows)} digits in the rules page's table"
+    for digit, letter, dots in rows:
+        second = dots.replace(" ", "")
+        assert CELLS[digit] == ("6", second), f"{digit}: points {dots}"
+        if letter in CELLS:
+            assert CELLS[letter] == ("", second), f"{digit} and {letter}"
+        else:
+            assert not [c for c, cells in CELLS.items() if cells[1] == second and c != digit]
+
+
 def sitemap_entries(text):
     return re.findall(r'<param name="Name" value="([^"]*)">\s*<param name="Local" value="([^"]*)">',
                       text)
@@ -176,6 +189,7 @@ def main(chm):
         assert "Les règles de l'alphabet" in toc and "Tableau des 103 caractères" in toc
         check_chart(read("tableau.htm"))
         check_alt_codes(html.unescape(read("apprentissage.htm")))
+        check_digit_table(html.unescape(read("alphabet.htm")))
         check_index(read("index.hhk"), read("tableau.htm"))
         check_window_type(out)
     print("help_file: passed")
