@@ -242,6 +242,8 @@ void TAlignEdit::CentreFittedLine() {
     if (multiLine_)
         return;
     auto shown = HFONT(SendMessageW(RawHandle(), WM_GETFONT, 0, 0));
+    if (shown == Font().Handle())
+        return; // the field's own font: its line already fills the field
     int drop = (LineHeight(Font().Handle()) - LineHeight(shown)) / 2;
     if (drop <= 0)
         return;
