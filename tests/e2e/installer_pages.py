@@ -38,7 +38,7 @@ class Wizard(e2e.Program):
         def shown():
             windows = self.windows()
             return windows if any(w.text == text and w.visible for w in windows) else None
-        windows = e2e.wait_until(shown, 20, f"a page showing {text!r}")
+        windows = e2e.wait_until(shown, 20, f"a page showing {text!r} titled exactly {CAPTION!r}")
         e2e.check(windows[0].text == CAPTION, f"the title is {windows[0].text!r}")
         return windows
 
