@@ -1,7 +1,9 @@
 ; The space needed and the space free, written as Windows writes sizes in
-; French: "508 Ko", "1,46 Mo", "12,3 Go" (three significant digits, a decimal
-; comma). NSIS's own texts ("508.0 Ko") are turned off with SpaceTexts none,
-; and these are written in their place on the components and folder pages.
+; French: three significant digits, cut rather than rounded, a decimal comma,
+; and the next unit from 1000 of the smaller one on ("507 Ko", "22,0 Ko",
+; "0,97 Mo" for 1000 Ko, "74,7 Go"). NSIS's own texts ("507.0 Ko") are turned
+; off with SpaceTexts none, and these are written in their place on the
+; components and folder pages.
 
 !include "LogicLib.nsh"
 !include "FileFunc.nsh"
@@ -11,39 +13,41 @@ Function FormatSize
   Exch $0
   Push $1
   Push $2
-  System::Int64Op $0 < 1024
-  Pop $1
-  ${If} $1 == 1
-    StrCpy $0 "$0 Ko"
+  ${If} $0 == 0
+    StrCpy $0 "0 octets"
     Goto done
   ${EndIf}
-  ; In hundredths of the unit, moving up a unit while there are 1024 of them.
   System::Int64Op $0 * 100
-  Pop $0
-  System::Int64Op $0 / 1024
-  Pop $0
-  StrCpy $2 "Mo"
-  ${DoWhile} $2 != "To"
-    System::Int64Op $0 < 102400
+  Pop $0 ; in hundredths of the unit
+  StrCpy $2 "Ko"
+  ${Do}
+    System::Int64Op $0 < 100000
     Pop $1
-    ${IfThen} $1 == 1 ${|} ${ExitDo} ${|}
+    ${If} $1 == 1
+    ${OrIf} $2 == "Po"
+      ${ExitDo}
+    ${EndIf}
     System::Int64Op $0 / 1024
     Pop $0
-    ${If} $2 == "Mo"
+    ${If} $2 == "Ko"
+      StrCpy $2 "Mo"
+    ${ElseIf} $2 == "Mo"
       StrCpy $2 "Go"
-    ${Else}
+    ${ElseIf} $2 == "Go"
       StrCpy $2 "To"
+    ${Else}
+      StrCpy $2 "Po"
     ${EndIf}
   ${Loop}
   System::Int64Op $0 / 100
   Pop $1 ; the whole part
-  System::Int64Op $0 % 100
-  Pop $0 ; the hundredths
-  ${If} $1 < 10
+  ${If} $0 < 1000
+    IntOp $0 $0 % 100
     IntFmt $0 "%02d" $0
     StrCpy $0 "$1,$0 $2"
-  ${ElseIf} $1 < 100
+  ${ElseIf} $0 < 10000
     IntOp $0 $0 / 10
+    IntOp $0 $0 % 10
     StrCpy $0 "$1,$0 $2"
   ${Else}
     StrCpy $0 "$1 $2"

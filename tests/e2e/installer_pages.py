@@ -23,7 +23,7 @@ FOR_ALL = "pour tous les utilisateurs"
 NEXT, INSTALL, CLOSE, BACK = "&Suivant >", "&Installer", "&Fermer", "< &Précédent"
 # Message boxes answer by the ids of their buttons, whatever the system's language.
 IDOK, IDCANCEL, IDYES, IDNO = 1, 2, 6, 7
-UNITS = ["Ko", "Mo", "Go", "To"]
+UNITS = ["Ko", "Mo", "Go", "To", "Po"]
 
 
 class Wizard(e2e.Program):
@@ -97,11 +97,10 @@ def required_ko(packaged_folder):
 
 def check_free_space(text):
     """Three significant digits and a decimal comma, near what the drive has free."""
-    match = re.fullmatch(r"Espace disponible : (\d+)(?:,(\d+))? (Ko|Mo|Go|To)", text)
+    match = re.fullmatch(r"Espace disponible : (\d+)(?:,(\d+))? (Ko|Mo|Go|To|Po)", text)
     e2e.check(match, f"the page says {text!r}")
     whole, decimals, unit = match.groups()
-    digits = len(whole) + len(decimals or "")
-    e2e.check(digits == 3 or (unit == "Ko" and decimals is None), f"{text!r}: not 3 digits")
+    e2e.check(len(whole) + len(decimals or "") == 3, f"{text!r}: not 3 digits")
     shown = float(f"{whole}.{decimals or 0}") * 1024 ** (UNITS.index(unit) + 1)
     drive = os.statvfs(pk.unix_path("C:\\"))
     free = drive.f_bavail * drive.f_frsize

@@ -122,6 +122,14 @@ def clear_installations():
         if os.path.exists(unix_path(kind.shortcut)):
             os.remove(unix_path(kind.shortcut))
         wine("reg", "delete", kind.key, "/f")
+    # A per-user install makes the user's list of installed programs when it
+    # is missing, and its uninstall removes it again when it is left empty.
+    user_list = current_user_kind().key.rsplit("\\", 1)[0]
+    listed = wine("reg", "query", user_list)
+    lines = [line.strip() for line in listed.stdout.decode("utf-8", "replace").splitlines()]
+    content = [line for line in lines if line and not line.endswith("\\Uninstall")]
+    if listed.returncode == 0 and not content:
+        wine("reg", "delete", user_list, "/f")
 
 
 def check_prefix_unchanged(files_before, registry_before):
