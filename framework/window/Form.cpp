@@ -2,6 +2,7 @@
 
 #include "framework/core/Application.h"
 #include "framework/core/Dpi.h"
+#include "framework/core/Exceptions.h"
 #include "framework/window/FormMenu.h"
 
 #include <utility>
@@ -25,8 +26,9 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 }
 
 void TForm::BeforeDestruction() {
+    // A fault in the handler is shown, and the form still goes.
     if (OnDestroy)
-        OnDestroy(this);
+        RunGuarded([this] { OnDestroy(this); });
     DestroyHandle();
     SetMenu(nullptr);
     DestroyComponents();
