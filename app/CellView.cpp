@@ -1,9 +1,8 @@
 #include "app/CellView.h"
 
+#include "framework/core/Exceptions.h"
 #include "framework/widgets/Panel.h"
 #include "framework/widgets/Shape.h"
-
-#include <stdexcept>
 
 TBrailleCell::TBrailleCell(fw::TPanel& panel) : panel_(&panel) {
     size_t found = 0;
@@ -12,11 +11,11 @@ TBrailleCell::TBrailleCell(fw::TPanel& panel) : panel_(&panel) {
         if (!shape)
             continue;
         if (found == dots_.size())
-            throw std::runtime_error(panel.Name() + " holds more than six dots");
+            throw fw::Exception(panel.Name() + " holds more than six dots");
         dots_[found++] = shape;
     }
     if (found != dots_.size())
-        throw std::runtime_error(panel.Name() + " holds fewer than six dots");
+        throw fw::Exception(panel.Name() + " holds fewer than six dots");
 }
 
 void TBrailleCell::Show(braille::DotSet cell) {
