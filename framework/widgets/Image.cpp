@@ -1,9 +1,8 @@
 #include "framework/widgets/Image.h"
 
 #include "framework/core/Dpi.h"
+#include "framework/core/Exceptions.h"
 #include "framework/core/Text.h"
-
-#include <stdexcept>
 
 namespace fw {
 
@@ -31,7 +30,7 @@ void TImage::SetPictureResource(const std::string& name) {
         return SetBitmap(bitmap);
     auto icon = static_cast<HICON>(LoadImageW(instance, wide.c_str(), IMAGE_ICON, 0, 0, 0));
     if (!icon)
-        throw std::runtime_error("no bitmap or icon resource named '" + name + "'");
+        throw Exception("no bitmap or icon resource named '" + name + "'");
     SetIcon(icon);
     ownsIcon_ = true;
 }

@@ -1,8 +1,7 @@
 #include "framework/widgets/ImageList.h"
 
+#include "framework/core/Exceptions.h"
 #include "framework/core/Text.h"
-
-#include <stdexcept>
 
 namespace fw {
 
@@ -65,7 +64,7 @@ void TImageList::LoadResource() {
     auto strip = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name.c_str(),
                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!strip)
-        throw std::runtime_error("no bitmap resource named '" + resourceName_ + "'");
+        throw Exception("no bitmap resource named '" + resourceName_ + "'");
     AddMasked(strip, kTransparent);
     DeleteObject(strip);
 }

@@ -3,10 +3,10 @@
 #include "framework/window/WinControl.h"
 
 #include "framework/core/Dpi.h"
+#include "framework/core/Exceptions.h"
 #include "framework/core/Text.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace fw {
 
@@ -114,7 +114,7 @@ void TWinControl::CreateHandle() {
         }
     }
     if (!handle_)
-        throw std::runtime_error("Cannot create the window of " + Name());
+        throw Exception("Cannot create the window of " + Name());
     HandleCreated();
     AlignControls();
     for (TControl* child : controls_)
