@@ -12,6 +12,7 @@
 #include "framework/widgets/ToolButton.h"
 #include "framework/widgets/Button.h"
 #include "framework/widgets/Label.h"
+#include "framework/widgets/Panel.h"
 #include "framework/widgets/MainMenu.h"
 #include "framework/core/Random.h"
 #include "framework/widgets/Shape.h"
@@ -47,6 +48,8 @@ void TForm1::btnEffacerClick(TComponent*) {
     RandomizeFromClock();
     const auto questions = braille::QuestionList();
     Edit1->SetText(std::string(questions[size_t(Random(int(questions.size())))]));
+    // The answer is written from the first cell on, with the keyboard too.
+    WorkshopFirstCell.Panel()->SetFocus();
 }
 
 void TForm1::btnValiderClick(TComponent*) {
@@ -98,4 +101,24 @@ void TForm1::Shape23MouseDown(TComponent*, TMouseButton, TShiftState, int, int) 
 }
 void TForm1::Shape24MouseDown(TComponent*, TMouseButton, TShiftState, int, int) {
     WorkshopSecondCell.ToggleDot(6);
+}
+
+// The workshop's cells from the keyboard: the six keys, Space and the digits.
+void TForm1::Panel3KeyDown(TComponent*, std::uint16_t& key, TShiftState) {
+    WorkshopFirstKeys.KeyDown(key);
+}
+void TForm1::Panel3KeyUp(TComponent*, std::uint16_t& key, TShiftState) {
+    WorkshopFirstKeys.KeyUp(key);
+}
+void TForm1::Panel3Exit(TComponent*) {
+    WorkshopFirstKeys.FocusLost();
+}
+void TForm1::Panel4KeyDown(TComponent*, std::uint16_t& key, TShiftState) {
+    WorkshopSecondKeys.KeyDown(key);
+}
+void TForm1::Panel4KeyUp(TComponent*, std::uint16_t& key, TShiftState) {
+    WorkshopSecondKeys.KeyUp(key);
+}
+void TForm1::Panel4Exit(TComponent*) {
+    WorkshopSecondKeys.FocusLost();
 }

@@ -60,6 +60,12 @@ void TForm1::BindComponents() {
     LearningSecondCell = TBrailleCell(*Bind<TPanel>("Panel2"));
     WorkshopFirstCell = TBrailleCell(*Bind<TPanel>("Panel3"));
     WorkshopSecondCell = TBrailleCell(*Bind<TPanel>("Panel4"));
+    LearningFirstCell.MakeAccessible("Premi\xE8re cellule");
+    LearningSecondCell.MakeAccessible("Deuxi\xE8me cellule");
+    WorkshopFirstCell.MakeAccessible("Premi\xE8re cellule");
+    WorkshopSecondCell.MakeAccessible("Deuxi\xE8me cellule");
+    WorkshopFirstKeys = TCellKeyboard(WorkshopFirstCell);
+    WorkshopSecondKeys = TCellKeyboard(WorkshopSecondCell);
 }
 
 void TForm1::DefineHandlers(HandlerTable& h) {
@@ -90,6 +96,12 @@ void TForm1::DefineHandlers(HandlerTable& h) {
     h.Add("Shape22MouseDown", this, &TForm1::Shape22MouseDown);
     h.Add("Shape23MouseDown", this, &TForm1::Shape23MouseDown);
     h.Add("Shape24MouseDown", this, &TForm1::Shape24MouseDown);
+    h.Add("Panel3KeyDown", this, &TForm1::Panel3KeyDown);
+    h.Add("Panel3KeyUp", this, &TForm1::Panel3KeyUp);
+    h.Add("Panel3Exit", this, &TForm1::Panel3Exit);
+    h.Add("Panel4KeyDown", this, &TForm1::Panel4KeyDown);
+    h.Add("Panel4KeyUp", this, &TForm1::Panel4KeyUp);
+    h.Add("Panel4Exit", this, &TForm1::Panel4Exit);
 }
 
 void TForm1::FormCreate(TComponent*) {

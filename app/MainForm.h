@@ -2,6 +2,7 @@
 // that switch between them and end the program.
 #pragma once
 
+#include "app/CellKeyboard.h"
 #include "app/CellView.h"
 
 #include "framework/window/Form.h"
@@ -66,6 +67,12 @@ public:
     void Shape22MouseDown(fw::TComponent*, fw::TMouseButton, fw::TShiftState, int, int);
     void Shape23MouseDown(fw::TComponent*, fw::TMouseButton, fw::TShiftState, int, int);
     void Shape24MouseDown(fw::TComponent*, fw::TMouseButton, fw::TShiftState, int, int);
+    void Panel3KeyDown(fw::TComponent*, std::uint16_t& key, fw::TShiftState);
+    void Panel3KeyUp(fw::TComponent*, std::uint16_t& key, fw::TShiftState);
+    void Panel3Exit(fw::TComponent*);
+    void Panel4KeyDown(fw::TComponent*, std::uint16_t& key, fw::TShiftState);
+    void Panel4KeyUp(fw::TComponent*, std::uint16_t& key, fw::TShiftState);
+    void Panel4Exit(fw::TComponent*);
 
     // The controls of the layout, by their names.
     fw::TControlBar* ControlBar1 = nullptr;
@@ -96,6 +103,9 @@ public:
     TBrailleCell LearningSecondCell;
     TBrailleCell WorkshopFirstCell;
     TBrailleCell WorkshopSecondCell;
+    // The workshop's cells written from the keyboard.
+    TCellKeyboard WorkshopFirstKeys;
+    TCellKeyboard WorkshopSecondKeys;
 
 protected:
     void GetMinMaxInfo(MINMAXINFO& info) override;

@@ -13,6 +13,7 @@
 #include "framework/widgets/Label.h"
 #include "framework/widgets/MainMenu.h"
 #include "framework/widgets/PageControl.h"
+#include "framework/widgets/Panel.h"
 #include "framework/widgets/Shape.h"
 
 #include <algorithm>
@@ -202,7 +203,7 @@ TEST_F(EvaluationPageTest, AltAndTheUnderlinedLetterPressTheButtons) {
 
 // The button pressed hands the focus to the other, by every route, and Tab
 // goes on from there.
-TEST_F(EvaluationPageTest, FocusGoesFromValiderToEffacerAndBack) {
+TEST_F(EvaluationPageTest, FocusGoesFromValiderToEffacerThenToTheFirstCell) {
     struct Route {
         const char* name;
         void (*press)(HWND button, wchar_t accessKey);
@@ -230,9 +231,10 @@ TEST_F(EvaluationPageTest, FocusGoesFromValiderToEffacerAndBack) {
         route.press(effacer, L'e');
         guitest::Pump();
         ASSERT_EQ(form->Label5->Caption(), "");
-        EXPECT_EQ(GetFocus(), valider);
-        guitest::PressKey(valider, VK_TAB);
-        EXPECT_NE(GetFocus(), valider);
-        EXPECT_NE(GetFocus(), nullptr);
+        // The new question is answered from the first cell on.
+        HWND firstCell = form->WorkshopFirstCell.Panel()->Handle();
+        EXPECT_EQ(GetFocus(), firstCell);
+        guitest::PressKey(firstCell, VK_TAB);
+        EXPECT_EQ(GetFocus(), form->WorkshopSecondCell.Panel()->Handle());
     }
 }

@@ -82,6 +82,7 @@ constexpr PropertyDef kWinControl[] = {
     EventHandler<&TWinControl::OnEnter>("OnEnter"),
     EventHandler<&TWinControl::OnExit>("OnExit"),
     EventHandler<&TWinControl::OnKeyDown>("OnKeyDown"),
+    EventHandler<&TWinControl::OnKeyUp>("OnKeyUp"),
     EventHandler<&TWinControl::OnKeyPress>("OnKeyPress"),
 };
 

@@ -46,6 +46,41 @@ void TPanel::PaintWindow(HDC dc, const RECT& client) {
         DrawTextW(dc, text.c_str(), int(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         SelectObject(dc, old);
     }
+    if (ShowsFocusCue()) {
+        InflateRect(&r, -2, -2);
+        DrawFocusRect(dc, &r);
+    }
+}
+
+bool TPanel::ShowsFocusCue() {
+    // Windows hides focus cues until the keyboard is used, where the user
+    // chose so; the panel follows that as buttons do.
+    return Focused() && !(SendMessageW(RawHandle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+}
+
+void TPanel::FocusEntered() {
+    Invalidate();
+    TWinControl::FocusEntered();
+}
+
+void TPanel::FocusLeft() {
+    Invalidate();
+    TWinControl::FocusLeft();
+}
+
+LRESULT TPanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        if (TabStop() && !Focused() && CanFocus())
+            SetFocus();
+        break;
+    case WM_UPDATEUISTATE:
+        Invalidate();
+        break;
+    }
+    return TWinControl::WndProc(message, wParam, lParam);
 }
 
 } // namespace fw

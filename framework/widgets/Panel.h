@@ -1,4 +1,6 @@
-// A plain container with optional bevels, painted in its own colour.
+// A plain container with optional bevels, painted in its own colour. A panel
+// that is a tab stop takes the focus, from the keyboard or a press of the
+// mouse, and shows it with the system's focus rectangle inside its bevels.
 #pragma once
 
 #include "framework/window/WinControl.h"
@@ -19,8 +21,13 @@ public:
 
 protected:
     void PaintWindow(HDC dc, const RECT& client) override;
+    void FocusEntered() override;
+    void FocusLeft() override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    bool ShowsFocusCue();
+
     TBevelCut bevelInner_ = bvNone;
     TBevelCut bevelOuter_ = bvRaised;
 };

@@ -380,6 +380,11 @@ void TWinControl::SelectNext(const TWinControl* current, bool forward) {
         ::SetFocus(next->Handle());
 }
 
+void TWinControl::AccessibleValueChanged() {
+    if (handle_ && OnAccessibleInfo)
+        NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, handle_, OBJID_CLIENT, CHILDID_SELF);
+}
+
 void TWinControl::FocusEntered() {
     DoEnter();
 }
@@ -400,6 +405,11 @@ void TWinControl::DoExit() {
 void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift) {
     if (OnKeyDown)
         OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(std::uint16_t& key, TShiftState shift) {
+    if (OnKeyUp)
+        OnKeyUp(this, key, shift);
 }
 
 void TWinControl::KeyPress(char& key) {

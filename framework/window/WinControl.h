@@ -2,6 +2,7 @@
 // serves every such window.
 #pragma once
 
+#include "framework/window/Accessible.h"
 #include "framework/window/Control.h"
 
 #include <windows.h>
@@ -62,6 +63,12 @@ public:
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
     TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    // What assistive tools read of the control; without it they get the
+    // system's default object for the window.
+    TAccessibleInfoEvent OnAccessibleInfo;
+    // Tells assistive tools that the value they read has changed.
+    void AccessibleValueChanged();
     TKeyPressEvent OnKeyPress;
 
     const std::vector<TControl*>& Controls() const { return controls_; }
@@ -126,8 +133,9 @@ protected:
     // Hooks that fire OnEnter and OnExit.
     virtual void DoEnter();
     virtual void DoExit();
-    // Hooks that fire OnKeyDown and OnKeyPress; a key set to 0 is dropped.
+    // Hooks that fire OnKeyDown, OnKeyUp and OnKeyPress; a key set to 0 is dropped.
     virtual void KeyDown(std::uint16_t& key, TShiftState shift);
+    virtual void KeyUp(std::uint16_t& key, TShiftState shift);
     virtual void KeyPress(char& key);
     // Whether Tab goes to the control instead of moving the focus on.
     virtual bool WantsTab() const { return false; }

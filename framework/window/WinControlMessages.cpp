@@ -96,6 +96,14 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (HandleKeyDown(wParam, lParam))
             return 0;
         break;
+    case WM_KEYUP: {
+        auto key = std::uint16_t(wParam);
+        KeyUp(key, CurrentShiftState());
+        if (key == 0)
+            return 0;
+        wParam = key;
+        break;
+    }
     case WM_CHAR:
         if (HandleChar(wParam))
             return 0;
@@ -112,6 +120,16 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (HandleMouseDown(message, wParam, lParam))
             return 0;
         break;
+    case WM_GETOBJECT:
+        if (OnAccessibleInfo && LONG(lParam) == LONG(OBJID_CLIENT))
+            if (LRESULT answer = AnswerGetObject(handle_, wParam))
+                return answer;
+        break;
+    case kDescribeAccessible:
+        if (!OnAccessibleInfo)
+            return 0;
+        OnAccessibleInfo(*reinterpret_cast<TAccessibleInfo*>(lParam));
+        return 1;
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED)
             AlignControls();

@@ -1,0 +1,96 @@
+#include "app/CellKeyboard.h"
+
+#include "app/CellView.h"
+
+#include "framework/core/Beep.h"
+#include "framework/widgets/Panel.h"
+
+#include <windows.h>
+
+#include <utility>
+
+namespace {
+// The six keys are places on the keyboard, the home row under the fingers,
+// whatever letters the layout prints there: found by scan code. On QWERTY,
+// QWERTZ and AZERTY keyboards alike they are F D S J K L.
+int DotOfKey(std::uint16_t key) {
+    static constexpr UINT kScanCodes[] = {0x21, 0x20, 0x1F, 0x24, 0x25, 0x26};
+    UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+    for (int dot = 1; dot <= 6; ++dot)
+        if (scan == kScanCodes[dot - 1])
+            return dot;
+    return 0;
+}
+
+// A digit 1 to 6 of the top row or of the numeric pad, read from the key cap.
+int DigitOfKey(std::uint16_t key) {
+    if (key >= '1' && key <= '6')
+        return key - '0';
+    if (key >= VK_NUMPAD1 && key <= VK_NUMPAD6)
+        return key - VK_NUMPAD0;
+    return 0;
+}
+
+// Keys that belong to the window rather than to the cell: moving the focus,
+// and the modifiers on their own.
+bool PassesThrough(std::uint16_t key) {
+    switch (key) {
+    case VK_TAB:
+    case VK_SHIFT:
+    case VK_CONTROL:
+    case VK_MENU:
+    case VK_LWIN:
+    case VK_RWIN:
+    case VK_CAPITAL:
+    case VK_NUMLOCK:
+    case VK_PROCESSKEY:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+void TCellKeyboard::KeyDown(std::uint16_t& key) {
+    if (PassesThrough(key))
+        return;
+    bool repeat = !held_.insert(key).second;
+    std::uint16_t pressed = std::exchange(key, 0);
+    if (repeat)
+        return;
+    if (int dot = DotOfKey(pressed)) {
+        chord_.Press(dot);
+    } else if (int digit = DigitOfKey(pressed)) {
+        cell_->LowerDotsOutside(cell_->Read().With(digit, false));
+    } else if (pressed != VK_SPACE) {
+        fw::Beep();
+    }
+}
+
+void TCellKeyboard::KeyUp(std::uint16_t& key) {
+    if (held_.erase(key) == 0)
+        return; // pressed elsewhere, before the focus came here
+    std::uint16_t released = std::exchange(key, 0);
+    if (int dot = DotOfKey(released)) {
+        if (auto chord = chord_.Release(dot)) {
+            cell_->LowerDotsOutside(*chord);
+            Written();
+        }
+    } else if (released == VK_SPACE && !chord_.Pending()) {
+        cell_->LowerDotsOutside(braille::DotSet{});
+        Written();
+    }
+}
+
+void TCellKeyboard::FocusLost() {
+    chord_.Cancel();
+    held_.clear();
+}
+
+void TCellKeyboard::Written() {
+    // On to the next cell, or to "Valider" after the second.
+    fw::TPanel* panel = cell_->Panel();
+    FocusLost();
+    if (fw::TWinControl* root = panel->Root())
+        root->SelectNext(panel, true);
+}
