@@ -203,13 +203,13 @@ void TAlignEdit::RefitText() {
 HFONT TAlignEdit::WindowFont() {
     int height = FittingFontHeight();
     if (height == Font().Height())
-        return Font().Handle();
+        return Font().Handle(PixelsPerInch());
     TFont wanted;
     wanted.Assign(Font());
     wanted.SetHeight(height);
     if (!fittedFont_.SameAs(wanted))
         fittedFont_.Assign(wanted);
-    return fittedFont_.Handle();
+    return fittedFont_.Handle(PixelsPerInch());
 }
 
 int TAlignEdit::FittingFontHeight() {
@@ -237,9 +237,9 @@ int TAlignEdit::TextWidthAt(int height) {
     TFont probe;
     probe.Assign(Font());
     probe.SetHeight(height);
-    HFONT font = height == Font().Height()   ? Font().Handle()
-                 : fittedFont_.SameAs(probe) ? fittedFont_.Handle()
-                                             : probe.Handle();
+    HFONT font = height == Font().Height()   ? Font().Handle(PixelsPerInch())
+                 : fittedFont_.SameAs(probe) ? fittedFont_.Handle(PixelsPerInch())
+                                             : probe.Handle(PixelsPerInch());
     WindowDc dc(RawHandle());
     ScopedSelect select(dc.get(), font);
     std::wstring text = ToWide(Text());

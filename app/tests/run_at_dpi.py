@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
 """Runs tests of a Windows test program with the desktop at other resolutions.
 
-Usage: run_at_dpi.py PROGRAM FILTER DPI...
+Usage: run_at_dpi.py [--pictures FOLDER] PROGRAM FILTER DPI...
 
 Sets the user's "LogPixels" in the session's Wine prefix before each run and
 puts back what was there after the last, whatever happens. Every program started
-meanwhile sees that resolution, so CTest runs this alone.
+meanwhile sees that resolution, so CTest runs this alone. With --pictures, the
+folder is emptied first and named to the runs (SIX_DPI_PICTURES), which keep
+there what each resolution looks like, for the later runs to compare with.
 """
 
 import os
 import re
+import shutil
 import subprocess
 import sys
 
@@ -31,13 +34,22 @@ def saved_value():
 
 
 def main():
-    program, test_filter, *dpis = sys.argv[1:]
+    args = sys.argv[1:]
+    pictures = None
+    if args[:1] == ["--pictures"]:
+        pictures, args = args[1], args[2:]
+        shutil.rmtree(pictures, ignore_errors=True)
+        os.makedirs(pictures)
+    program, test_filter, *dpis = args
     original = saved_value()
     failed = []
     try:
         for dpi in dpis:
             reg("add", KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d", dpi, "/f")
             env = dict(os.environ, SIX_EXPECTED_DPI=dpi)
+            if pictures:
+                # Wine's drive Z: is the Linux root.
+                env["SIX_DPI_PICTURES"] = "Z:" + os.path.abspath(pictures)
             done = subprocess.run(["wine", program, f"--gtest_filter={test_filter}"], env=env,
                                   stdin=subprocess.DEVNULL, capture_output=True, text=True,
                                   timeout=120)
