@@ -20,7 +20,7 @@
 #include "help/HelpWindow.h"
 #include "help/rules/Paths.h"
 
-#include "LayoutTree.h"
+#include "framework/layout/LayoutTree.h"
 
 using namespace fw;
 

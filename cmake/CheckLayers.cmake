@@ -1,4 +1,5 @@
-# Fails when a source file includes a header of a higher layer than its own.
+# Fails when a source file includes a header of a higher layer than its own,
+# or a header of its own tree without naming the header's folder.
 # Layers, lowest first: the portable parts, then the framework's folders, then
 # the program's own code. A file belongs to the longest layer folder that holds it. Run as `cmake -DSOURCE_DIR=... -P CheckLayers.cmake`.
 set(layers
@@ -36,6 +37,11 @@ foreach(layer IN LISTS layers)
     file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
     foreach(line IN LISTS includes)
       string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]+)[>\"].*" "\\1" header "${line}")
+      # A quoted header is named by its folder from the source root, so that
+      # the check above sees which layer it belongs to.
+      if(line MATCHES "\"" AND NOT header MATCHES "/")
+        list(APPEND faults "${source} includes \"${header}\" without its folder")
+      endif()
       layer_of("${header}" theirs)
       if(theirs GREATER own)
         list(APPEND faults "${source} includes ${header}, a higher layer")

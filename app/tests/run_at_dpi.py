@@ -1,13 +1,18 @@
 #!/usr/bin/env python3
 """Runs tests of a Windows test program with the desktop at other resolutions.
 
-Usage: run_at_dpi.py [--pictures FOLDER] PROGRAM FILTER DPI...
+Usage: run_at_dpi.py [--pictures FOLDER] PREFIX KEEPALIVE PROGRAM FILTER DPI...
 
-Sets the user's "LogPixels" in the session's Wine prefix before each run and
-puts back what was there after the last, whatever happens. Every program started
-meanwhile sees that resolution, so CTest runs this alone. With --pictures, the
-folder is emptied first and named to the runs (SIX_DPI_PICTURES), which keep
-there what each resolution looks like, for the later runs to compare with.
+The runs take place in the Wine prefix PREFIX, kept for them alone (made on
+first use), never in the session's shared prefix: the resolution is the
+user's "LogPixels", which every program of a prefix sees, and a run ended
+half-way must not leave the other tests at another resolution. The
+resolution is set before each run, so whatever an earlier run left behind
+does not count. KEEPALIVE is the idle Windows program that keeps the
+prefix's desktop and services up, outside this script's pipes, meanwhile.
+With --pictures, FOLDER is emptied first and named to the runs
+(SIX_DPI_PICTURES), which keep there what each resolution looks like, for the
+later runs to compare with.
 """
 
 import os
@@ -15,22 +20,49 @@ import re
 import shutil
 import subprocess
 import sys
+from pathlib import Path
 
 KEY = r"HKCU\Control Panel\Desktop"
+WINE_SH = Path(__file__).resolve().parents[2] / "scripts" / "lib" / "wine.sh"
+QUIET = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
-def reg(*args):
-    return subprocess.run(["wine", "reg", *args], capture_output=True, text=True,
-                          stdin=subprocess.DEVNULL, timeout=60)
+class Session:
+    """The prefix's own wineserver and desktop, up while the runs last."""
+
+    def __init__(self, prefix, keepalive):
+        self.env = dict(os.environ, WINEPREFIX=prefix)
+        subprocess.run(["bash", "-c", 'source "$0" && wine_prefix_ensure "$1" desktop',
+                        str(WINE_SH), prefix], check=True, timeout=240, **QUIET)
+        subprocess.run(["wineserver", "-p"], env=self.env, timeout=60, **QUIET)
+        self.keeper = subprocess.Popen(["wine", keepalive], env=self.env,
+                                       start_new_session=True, **QUIET)
+
+    def set_dpi(self, dpi):
+        subprocess.run(["wine", "reg", "add", KEY, "/v", "LogPixels", "/t", "REG_DWORD",
+                        "/d", dpi, "/f"], env=self.env, check=True, timeout=60, **QUIET)
+
+    def run(self, args, dpi, pictures=None):
+        env = dict(self.env, SIX_EXPECTED_DPI=dpi)
+        if pictures:
+            # Wine's drive Z: is the Linux root.
+            env["SIX_DPI_PICTURES"] = "Z:" + os.path.abspath(pictures)
+        return subprocess.run(["wine", *args], env=env,
+                              stdin=subprocess.DEVNULL, capture_output=True, text=True,
+                              timeout=120)
+
+    def stop(self):
+        self.keeper.kill()
+        self.keeper.wait()
+        subprocess.run(["wineserver", "-k"], env=self.env, timeout=60, **QUIET)
+        subprocess.run(["wineserver", "-w"], env=self.env, timeout=60, **QUIET)
 
 
-def saved_value():
-    done = reg("query", KEY, "/v", "LogPixels")
-    for line in done.stdout.splitlines():
-        parts = line.split()
-        if len(parts) == 3 and parts[0] == "LogPixels":
-            return int(parts[2], 16)
-    return None
+def passed(done):
+    # A filter that matches no test still ends in "[  PASSED  ] 0 tests".
+    ran = re.search(r"^\[  PASSED  \] (\d+) tests?\.", done.stdout, re.MULTILINE)
+    return done.returncode == 0 and ran is not None and int(ran.group(1)) > 0 \
+        and "[  FAILED  ]" not in done.stdout
 
 
 def main():
@@ -40,32 +72,19 @@ def main():
         pictures, args = args[1], args[2:]
         shutil.rmtree(pictures, ignore_errors=True)
         os.makedirs(pictures)
-    program, test_filter, *dpis = args
-    original = saved_value()
+    prefix, keepalive, program, test_filter, *dpis = args
+    session = Session(prefix, keepalive)
     failed = []
     try:
         for dpi in dpis:
-            reg("add", KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d", dpi, "/f")
-            env = dict(os.environ, SIX_EXPECTED_DPI=dpi)
-            if pictures:
-                # Wine's drive Z: is the Linux root.
-                env["SIX_DPI_PICTURES"] = "Z:" + os.path.abspath(pictures)
-            done = subprocess.run(["wine", program, f"--gtest_filter={test_filter}"], env=env,
-                                  stdin=subprocess.DEVNULL, capture_output=True, text=True,
-                                  timeout=120)
-            # A filter that matches no test still ends in "[  PASSED  ] 0 tests".
-            ran = re.search(r"^\[  PASSED  \] (\d+) tests?\.", done.stdout, re.MULTILINE)
-            passed = done.returncode == 0 and ran is not None and int(ran.group(1)) > 0 \
-                and "[  FAILED  ]" not in done.stdout
-            print(f"--- at {dpi} dpi: {'passed' if passed else 'FAILED'}")
-            if not passed:
+            session.set_dpi(dpi)
+            done = session.run([program, f"--gtest_filter={test_filter}"], dpi, pictures)
+            print(f"--- at {dpi} dpi: {'passed' if passed(done) else 'FAILED'}")
+            if not passed(done):
                 print(done.stdout[-4000:])
                 failed.append(dpi)
     finally:
-        if original is None:
-            reg("delete", KEY, "/v", "LogPixels", "/f")
-        else:
-            reg("add", KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(original), "/f")
+        session.stop()
     if failed:
         sys.exit(f"failed at {', '.join(failed)} dpi")
 

@@ -6,11 +6,13 @@
 #include "controls/Lines.h"
 #include "controls/LinesModule.h"
 #include "framework/core/Application.h"
+#include "framework/core/Exceptions.h"
 #include "framework/core/FormatSettings.h"
 #include "framework/widgets/Button.h"
 #include "framework/widgets/Image.h"
 #include "framework/widgets/Label.h"
 
+#include <stdexcept>
 #include <string>
 
 using namespace fw;
@@ -194,4 +196,35 @@ TEST_F(AboutTest, DialogThatCannotBeBuiltBeepsAndShowsNothing) {
     EXPECT_EQ(OpenDialog(), nullptr);
     EXPECT_EQ(FindWindowW(nullptr, L"A propos de..."), nullptr);
     EXPECT_TRUE(IsWindowEnabled(mainWindow->Handle()));
+}
+
+// Only the framework's own failures count as a dialog that cannot be built:
+// any other exception raised while it is made passes on to the caller.
+TEST_F(AboutTest, OnlyFrameworkFailuresAreTakenForADialogThatCannotBeBuilt) {
+    struct Case {
+        const char* what;
+        MemoryStatus (*source)();
+        bool passesOn;
+    };
+    const Case cases[] = {
+        {"framework failure", []() -> MemoryStatus { throw fw::Exception("no window"); }, false},
+        {"other failure", []() -> MemoryStatus { throw std::runtime_error("not ours"); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        guitest::ResetBeepCount();
+        SetMemoryStatusSource(c.source);
+        bool passedOn = false;
+        try {
+            box->Execute();
+        } catch (const std::runtime_error&) {
+            passedOn = true;
+        }
+        guitest::Pump();
+        EXPECT_EQ(passedOn, c.passesOn);
+        // The dialog beeps as it is made, before it reads the memory; a dialog
+        // that cannot be built adds the failure's beep.
+        EXPECT_EQ(guitest::BeepCount(), c.passesOn ? 1 : 2);
+        EXPECT_EQ(OpenDialog(), nullptr);
+    }
 }

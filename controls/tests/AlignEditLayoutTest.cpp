@@ -5,7 +5,7 @@
 #include "framework/loading/HandlerTable.h"
 #include "framework/loading/LayoutLoader.h"
 
-#include "LayoutParser.h"
+#include "framework/layout/LayoutParser.h"
 
 using namespace fw;
 

@@ -1,6 +1,7 @@
 // Pictures: bitmaps and icons from the resources, drawn placed as asked.
 #include "FormTest.h"
 
+#include "framework/core/Exceptions.h"
 #include "framework/widgets/Image.h"
 
 using guitest::ClickCenter;
@@ -61,7 +62,7 @@ TEST_F(ImageTest, LoadsBitmapsAndIconsByName) {
     size = image->PictureSize();
     EXPECT_EQ(size.cx, 32);
     EXPECT_EQ(size.cy, 32);
-    EXPECT_THROW(image->SetPictureResource("NOSUCHPICTURE"), std::runtime_error);
+    EXPECT_THROW(image->SetPictureResource("NOSUCHPICTURE"), fw::Exception);
 }
 
 TEST_F(ImageTest, DrawsAtTheCornerCentredOrStretched) {

@@ -9,7 +9,7 @@
 #include "framework/widgets/StatusBar.h"
 #include "framework/widgets/ToolBar.h"
 
-#include "LayoutParser.h"
+#include "framework/layout/LayoutParser.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "Cp1252.h"
+#include "framework/layout/Cp1252.h"
 
 #include <array>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "LayoutLexer.h"
+#include "framework/layout/LayoutLexer.h"
 
-#include "Cp1252.h"
-#include "LayoutTree.h"
+#include "framework/layout/Cp1252.h"
+#include "framework/layout/LayoutTree.h"
 
 #include <optional>
 

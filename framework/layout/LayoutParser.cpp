@@ -1,6 +1,6 @@
-#include "LayoutParser.h"
+#include "framework/layout/LayoutParser.h"
 
-#include "LayoutLexer.h"
+#include "framework/layout/LayoutLexer.h"
 
 #include <map>
 #include <string>

@@ -18,7 +18,7 @@
 // their object, both regardless of case. Strings come back as Windows-1252
 // bytes; a character that 1252 cannot hold is an error.
 
-#include "LayoutTree.h"
+#include "framework/layout/LayoutTree.h"
 
 #include <string_view>
 

@@ -1,5 +1,6 @@
-#include "LayoutTree.h"
+#include "framework/layout/LayoutTree.h"
 
+#include <stdexcept>
 #include <utility>
 
 namespace layout {
@@ -86,7 +87,6 @@ std::string Located(std::string_view file, int line, std::string_view message) {
 } // namespace
 
 ParseError::ParseError(std::string_view file, int line, std::string_view message)
-    : std::runtime_error(Located(file, line, message)), file_(file), line_(line),
-      message_(message) {}
+    : fw::Exception(Located(file, line, message)), file_(file), line_(line), message_(message) {}
 
 } // namespace layout

@@ -4,8 +4,9 @@
 // properties in file order and their child objects in file order. Texts are
 // Windows-1252 bytes, ready for the framework's setters.
 
+#include "framework/layout/Exception.h"
+
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,7 +64,7 @@ struct Object {
 // Broken layout data. what() reads "file:line: message". The code that
 // applies a layout throws it too, with the line of the offending object or
 // property, so that every layout fault reads the same way.
-class ParseError : public std::runtime_error {
+class ParseError : public fw::Exception {
 public:
     ParseError(std::string_view file, int line, std::string_view message);
 

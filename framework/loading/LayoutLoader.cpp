@@ -5,7 +5,7 @@
 #include "framework/core/Text.h"
 #include "framework/window/WinControl.h"
 
-#include "LayoutParser.h"
+#include "framework/layout/LayoutParser.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 
 #include "framework/loading/HandlerTable.h"
 
-#include "LayoutTree.h"
+#include "framework/layout/LayoutTree.h"
 
 #include "framework/core/Component.h"
 

@@ -11,7 +11,7 @@
 #include "framework/core/Types.h"
 #include "framework/loading/HandlerTable.h"
 
-#include "LayoutTree.h"
+#include "framework/layout/LayoutTree.h"
 
 #include <span>
 #include <string>

@@ -9,7 +9,7 @@
 #include "framework/widgets/Panel.h"
 #include "framework/widgets/Shape.h"
 
-#include "LayoutParser.h"
+#include "framework/layout/LayoutParser.h"
 
 #include <string>
 #include <vector>

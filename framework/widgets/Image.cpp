@@ -2,9 +2,9 @@
 
 #include "framework/core/Application.h"
 #include "framework/core/Dpi.h"
+#include "framework/core/Exceptions.h"
 #include "framework/core/Text.h"
 
-#include <stdexcept>
 #include <utility>
 
 namespace fw {
@@ -55,8 +55,8 @@ void TImage::LoadPicture() {
     std::wstring wide = ToWide(resourceName_);
     int drawnDpi;
     std::wstring drawn = PictureResource(resourceName_, dpi, drawnDpi);
-    // Not a DIB section: the pictures are run-length encoded, which only a
-    // device-dependent bitmap is made from.
+    // Not a DIB section: the run-length encoded pictures are decoded into a
+    // device-dependent bitmap.
     if (auto bitmap =
             static_cast<HBITMAP>(LoadImageW(instance, drawn.c_str(), IMAGE_BITMAP, 0, 0, 0))) {
         ClearPicture();
@@ -66,7 +66,7 @@ void TImage::LoadPicture() {
     auto icon = static_cast<HICON>(
         LoadImageW(instance, wide.c_str(), IMAGE_ICON, ScaleTo(32, dpi), ScaleTo(32, dpi), 0));
     if (!icon)
-        throw std::runtime_error("no bitmap or icon resource named '" + resourceName_ + "'");
+        throw Exception("no bitmap or icon resource named '" + resourceName_ + "'");
     ClearPicture();
     icon_ = icon;
     ownsIcon_ = true;

@@ -1,8 +1,7 @@
 #include "framework/widgets/ImageList.h"
 
 #include "framework/core/Dpi.h"
-
-#include <stdexcept>
+#include "framework/core/Exceptions.h"
 
 namespace fw {
 
@@ -70,14 +69,14 @@ void TImageList::SetResourceName(const std::string& name) {
 void TImageList::LoadResource(const Drawn& drawn) {
     if (resourceName_.empty())
         return;
-    // Not a DIB section: the strips are run-length encoded, which only a
-    // device-dependent bitmap is made from.
+    // Not a DIB section: the run-length encoded strips are decoded into a
+    // device-dependent bitmap.
     int dpi;
     std::wstring name = PictureResource(resourceName_, drawn.dpi, dpi);
     auto strip = static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0));
     if (!strip)
-        throw std::runtime_error("no bitmap resource named '" + resourceName_ + "'");
+        throw Exception("no bitmap resource named '" + resourceName_ + "'");
     ImageList_AddMasked(drawn.list, strip, kTransparent);
     DeleteObject(strip);
 }

@@ -2,10 +2,10 @@
 // properties, children, tab order and focus.
 #include "framework/window/WinControl.h"
 
+#include "framework/core/Exceptions.h"
 #include "framework/core/Text.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace fw {
 
@@ -113,7 +113,7 @@ void TWinControl::CreateHandle() {
         }
     }
     if (!handle_)
-        throw std::runtime_error("Cannot create the window of " + Name());
+        throw Exception("Cannot create the window of " + Name());
     HandleCreated();
     AlignControls();
     for (TControl* child : controls_)

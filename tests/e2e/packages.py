@@ -5,8 +5,12 @@ program folder must hold, and snapshots of the prefix to compare before and afte
 """
 
 import argparse
+import functools
 import os
+import shutil
 import subprocess
+from dataclasses import dataclass
+
 import e2e
 from sixpointe_window import MainWindow
 
@@ -15,6 +19,7 @@ HELP = "Sixpointe.chm"
 # What a user gets in the program's folder, whichever package brought it.
 PROGRAM_FILES = {PROGRAM, HELP}
 HELP_TITLE = "Aide de Sixpointe"
+UNINSTALLER = "uninstall.exe"
 
 
 def package_path(args, suffix):
@@ -66,6 +71,74 @@ REGISTRY_KEYS = [
     r"HKLM\Software\Sixpointe",
     r"HKCU\Software\Sixpointe",
 ]
+
+
+@dataclass(frozen=True)
+class InstallKind:
+    """Where an installation of one kind leaves its marks."""
+    switch: str  # the installer's and uninstaller's switch, without "/"
+    key: str  # the uninstall entry
+    shortcut: str  # the Start-menu shortcut
+
+
+def _uninstall_key(root):
+    return rf"{root}\Software\Microsoft\Windows\CurrentVersion\Uninstall\Sixpointe"
+
+
+ALL_USERS = InstallKind(
+    "AllUsers", _uninstall_key("HKLM"),
+    r"C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Sixpointe.lnk")
+
+
+@functools.cache
+def user_folder(variable):
+    """A folder of the prefix's user, as Windows names it (%LOCALAPPDATA%, ...)."""
+    done = wine("cmd", "/c", "echo", f"%{variable}%")
+    folder = done.stdout.decode("utf-8", "replace").strip()
+    e2e.check(done.returncode == 0 and folder.upper().startswith("C:\\"),
+              f"%{variable}% is {folder!r}")
+    return folder
+
+
+def current_user_folder():
+    """Where a per-user install goes when no folder is given."""
+    return rf"{user_folder('LOCALAPPDATA')}\Programs\Sixpointe"
+
+
+def current_user_kind():
+    return InstallKind(
+        "CurrentUser", _uninstall_key("HKCU"),
+        rf"{user_folder('APPDATA')}\Microsoft\Windows\Start Menu\Programs\Sixpointe.lnk")
+
+
+def clear_installations():
+    """What a run stopped half-way may have left, so that it is not counted as before."""
+    shutil.rmtree(unix_path(r"C:\SixpointeEssai"), ignore_errors=True)
+    shutil.rmtree(unix_path(current_user_folder()), ignore_errors=True)
+    programs = os.path.dirname(unix_path(current_user_folder()))
+    if os.path.isdir(programs) and not os.listdir(programs):
+        os.rmdir(programs)  # made by an earlier install; an uninstall removes it
+    for kind in (ALL_USERS, current_user_kind()):
+        if os.path.exists(unix_path(kind.shortcut)):
+            os.remove(unix_path(kind.shortcut))
+        wine("reg", "delete", kind.key, "/f")
+    # A per-user install makes the user's list of installed programs when it
+    # is missing, and its uninstall removes it again when it is left empty.
+    user_list = current_user_kind().key.rsplit("\\", 1)[0]
+    listed = wine("reg", "query", user_list)
+    lines = [line.strip() for line in listed.stdout.decode("utf-8", "replace").splitlines()]
+    content = [line for line in lines if line and not line.endswith("\\Uninstall")]
+    if listed.returncode == 0 and not content:
+        wine("reg", "delete", user_list, "/f")
+
+
+def check_prefix_unchanged(files_before, registry_before):
+    added = prefix_files() - files_before
+    removed = files_before - prefix_files()
+    e2e.check(not added and not removed, f"left behind {sorted(added)}, lost {sorted(removed)}")
+    registry_after = registry_snapshot()
+    for key in REGISTRY_KEYS:
+        e2e.check(registry_after[key] == registry_before[key], f"{key} changed")
 
 
 def registry_snapshot():

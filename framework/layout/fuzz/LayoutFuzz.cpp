@@ -1,7 +1,7 @@
 // libFuzzer entry point: any input must either parse or be refused with a
 // ParseError. Another exception, a crash or a sanitizer report is a finding.
 
-#include "LayoutParser.h"
+#include "framework/layout/LayoutParser.h"
 
 #include <cstddef>
 #include <cstdint>

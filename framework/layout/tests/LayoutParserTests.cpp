@@ -1,4 +1,4 @@
-#include "LayoutParser.h"
+#include "framework/layout/LayoutParser.h"
 #include "NestedLayout.h"
 
 #include <gtest/gtest.h>

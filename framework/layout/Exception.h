@@ -1,0 +1,24 @@
+// The framework's general exception class. It lives in the framework's lowest,
+// portable layer so that the layout parser's errors derive from it as well.
+#pragma once
+
+#include <exception>
+#include <string>
+#include <utility>
+
+namespace fw {
+
+// Everything the framework throws for a failure outside the program's control
+// derives from it: a window that cannot be made, a missing resource, a broken
+// layout. Programming errors (std::logic_error) and the program's own
+// exceptions do not, so that whoever catches fw::Exception catches only these.
+class Exception : public std::exception {
+public:
+    explicit Exception(std::string message) : message_(std::move(message)) {}
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
+};
+
+} // namespace fw
