@@ -178,6 +178,13 @@ LRESULT TAlignEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
         leftButtonDown_ = false;
         break;
+    case WM_SETFONT:
+    case WM_SIZE: {
+        // Both put the text back at the top of the field.
+        LRESULT result = TCustomEdit::WndProc(message, wParam, lParam);
+        CentreFittedLine();
+        return result;
+    }
     }
     return TCustomEdit::WndProc(message, wParam, lParam);
 }
@@ -229,6 +236,32 @@ int TAlignEdit::FittingFontHeight() {
     while (fitted < -1 && TextWidthAt(fitted) > room)
         ++fitted;
     return fitted;
+}
+
+void TAlignEdit::CentreFittedLine() {
+    if (multiLine_)
+        return;
+    auto shown = HFONT(SendMessageW(RawHandle(), WM_GETFONT, 0, 0));
+    if (shown == Font().Handle())
+        return; // the field's own font: its line already fills the field
+    int drop = (LineHeight(Font().Handle()) - LineHeight(shown)) / 2;
+    if (drop <= 0)
+        return;
+    // The edit window keeps its line at the top of this rectangle: lowered by
+    // half the height that the smaller font saves, the line has the same middle
+    // as a line in the field's own font.
+    RECT lowered{};
+    GetClientRect(RawHandle(), &lowered);
+    lowered.top += drop;
+    SendMessageW(RawHandle(), EM_SETRECT, 0, LPARAM(&lowered));
+}
+
+int TAlignEdit::LineHeight(HFONT font) {
+    WindowDc dc(RawHandle());
+    ScopedSelect select(dc.get(), font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.get(), &metrics);
+    return metrics.tmHeight;
 }
 
 int TAlignEdit::TextWidthAt(int height) {

@@ -64,6 +64,10 @@ private:
     int FittingFontHeight();
     int TextWidthAt(int height);
     void RefitText();
+    // A fitted text stands in the middle of the field, where a text in the
+    // field's own font stands.
+    void CentreFittedLine();
+    int LineHeight(HFONT font);
     void FontOnNoFocusChanged();
     // A centred or right-aligned field is then repainted whole, which the
     // edit window does not do by itself.

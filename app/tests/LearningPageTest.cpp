@@ -193,7 +193,43 @@ std::pair<int, int> InkColumns(HWND edit) {
     return {left, right};
 }
 
+// Top and bottom rows of dark ink in the field, as drawn on screen.
+std::pair<int, int> InkRows(HWND edit) {
+    RECT client{};
+    GetClientRect(edit, &client);
+    HDC dc = GetDC(edit);
+    int top = client.bottom, bottom = -1;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; x += 2)
+            if (GetPixel(dc, x, y) == RGB(0, 0, 0)) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                break;
+            }
+    ReleaseDC(edit, dc);
+    return {top, bottom};
+}
+
 } // namespace
+
+TEST_F(LearningPageTest, TwoLettersStandInTheMiddleOfTheFieldAsOneLetterDoes) {
+    HWND edit = EditWindow();
+    auto inkOf = [&](const wchar_t* typed) {
+        guitest::PressKey(edit, VK_BACK);
+        Type(edit, typed);
+        guitest::Pump();
+        UpdateWindow(edit);
+        return InkRows(edit);
+    };
+    auto [aTop, aBottom] = inkOf(L"A");
+    auto [oeTop, oeBottom] = inkOf(L"OE");
+    ASSERT_GE(aBottom, aTop) << "no ink for A";
+    ASSERT_GE(oeBottom, oeTop) << "no ink for OE";
+    EXPECT_LT(oeBottom - oeTop, aBottom - aTop) << "OE drawn smaller than A";
+    // Capitals all: the middles of their ink agree to a pixel or so.
+    EXPECT_NEAR((oeTop + oeBottom) / 2.0, (aTop + aBottom) / 2.0, 1.5)
+        << "A rows " << aTop << "-" << aBottom << ", OE rows " << oeTop << "-" << oeBottom;
+}
 
 TEST_F(LearningPageTest, EveryRowIsShownWholeOnOneLine) {
     HWND edit = EditWindow();

@@ -31,14 +31,14 @@ Var Elevated ; 1 in the copy started again with administrator rights
   ${EndIf}
 !macroend
 
-; OUT = 1 when this process has administrator rights (under UAC: elevated).
+; OUT = 1 when this process has administrator rights. Under UAC an
+; administrator's process that was not elevated has them only as "deny", and
+; IsUserAnAdmin (a token membership check) answers 0 for it.
 !macro ReadIsAdmin OUT
-  UserInfo::GetAccountType
+  System::Call 'shell32::IsUserAnAdmin() i .s'
   Pop ${OUT}
-  ${If} ${OUT} == "Admin"
+  ${If} ${OUT} != 0
     StrCpy ${OUT} 1
-  ${Else}
-    StrCpy ${OUT} 0
   ${EndIf}
 !macroend
 

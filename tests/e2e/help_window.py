@@ -1,14 +1,15 @@
 """The help as a person opens it: the tool button "Aide" pressed with the mouse, the
 menu item "Rubriques de l'aide" chosen by keys; each opens the HTML Help window, and
-none is left once the program has ended, by "Quitter" or by the close box. Started
-with "/debug", the program writes its report on the help environment beside itself;
-started without, it removes it.
+none is left once the program has ended, by "Quitter" or by the close box. The help
+window opens beside the program, leaving its tool bar and close box in view, with its
+Contents, Index and Search tabs (its picture is kept in --artifacts DIR). Started with "/debug", the program writes its report
+on the help environment beside itself; started without, it removes it.
 """
 
 import os
 
 import e2e
-from sixpointe_window import MainWindow
+from sixpointe_window import MainWindow, artifacts_dir
 
 HELP_CLASS = "HH Parent"
 
@@ -32,6 +33,33 @@ def bring_to_front(window):
         e2e.check(not (r.left <= x < r.right and r.top <= y < r.bottom),
                   "the help window covers the whole main window")
     window.click_at(x, y)
+
+
+def overlaps(a, b):
+    return a.left < b.right and b.left < a.right and a.top < b.bottom and b.top < a.bottom
+
+
+def check_beside_the_program(window, artifacts):
+    """The help window fits the 1024 x 768 screen and covers neither the main window's
+    tool bar nor its close box (the top right corner of its frame)."""
+    help_window = help_windows(window)[0]
+    frame = window.window("top").rect
+    toolbar = window.control("ToolbarWindow32").rect
+    close_box = e2e.Rect(frame.right - 32, frame.top, frame.right, frame.top + 30)
+    where = help_window.rect
+    print(f"help window at {where}, main window at {frame}, tool bar at {toolbar}")
+    window.screenshot().save_png(os.path.join(artifacts, "help-beside-the-program.png"))
+    e2e.check(where.left >= 0 and where.top >= 0 and where.right <= 1024 and where.bottom <= 768,
+              f"the help window leaves the screen: {where}")
+    e2e.check(not overlaps(where, toolbar), "the help window covers the tool bar")
+    e2e.check(not overlaps(where, close_box), "the help window covers the close box")
+    e2e.check(where.width < frame.width, "the help window is not narrower than the program")
+    # The viewer makes the index's keyword field and list only when the file's
+    # window type asks for its Index tab.
+    classes = {w.cls for w in window.probe.windows(help_window.text)}
+    print(f"help window's controls: {sorted(classes)}")
+    e2e.check({"SysTabControl32", "SysTreeView32", "Edit", "SysListView32"} <= classes,
+              "the help window lacks its Contents, Index and Search tabs")
 
 
 def report_lines(path):
@@ -63,6 +91,7 @@ def main(args):
         window.click_tool_button("Aide")
         wait_help(window, True)
         print(f"tool button: {help_windows(window)[0].text!r}")
+        check_beside_the_program(window, artifacts_dir(args))
         bring_to_front(window)
         window.click_tool_button("Quitter")
         e2e.check(window.wait_end() == 0, "the program ended with a failure")
