@@ -242,9 +242,9 @@ void TAlignEdit::CentreFittedLine() {
     if (multiLine_)
         return;
     auto shown = HFONT(SendMessageW(RawHandle(), WM_GETFONT, 0, 0));
-    if (shown == Font().Handle())
+    if (shown == Font().Handle(PixelsPerInch()))
         return; // the field's own font: its line already fills the field
-    int drop = (LineHeight(Font().Handle()) - LineHeight(shown)) / 2;
+    int drop = (LineHeight(Font().Handle(PixelsPerInch())) - LineHeight(shown)) / 2;
     if (drop <= 0)
         return;
     // The edit window keeps its line at the top of this rectangle: lowered by
