@@ -50,6 +50,8 @@ TApplication::~TApplication() {
     DestroyForms();
     if (utilityWindow_)
         DestroyWindow(utilityWindow_);
+    for (const auto& [size, icon] : icons_)
+        DestroyIcon(icon);
     if (instance == this)
         instance = nullptr;
 }
@@ -89,10 +91,15 @@ LRESULT CALLBACK TApplication::UtilityProc(HWND hwnd, UINT message, WPARAM wPara
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-HICON TApplication::Icon() {
-    if (!icon_)
-        icon_ = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
-    return icon_;
+HICON TApplication::Icon(int pixels) {
+    for (const auto& [size, icon] : icons_)
+        if (size == pixels)
+            return icon;
+    auto icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, pixels, pixels, 0));
+    if (icon)
+        icons_.emplace_back(pixels, icon);
+    return icon;
 }
 
 void TApplication::Run() {

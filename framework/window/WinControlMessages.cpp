@@ -3,7 +3,6 @@
 // events, exceptions from handlers caught and shown.
 #include "framework/window/WinControl.h"
 
-#include "framework/core/Dpi.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/Text.h"
 
@@ -229,10 +228,10 @@ bool TWinControl::HandleMouseDown(UINT message, WPARAM, LPARAM lParam) {
     TShiftState shift = CurrentShiftState();
     if (TControl* child = GraphicChildAt(x, y)) {
         RECT r = child->BoundsOnScreen();
-        child->MouseDown(button, shift, ScaleFromScreen(x - r.left), ScaleFromScreen(y - r.top));
+        child->MouseDown(button, shift, FromScreen(x - r.left), FromScreen(y - r.top));
         return !subclassed_;
     }
-    MouseDown(button, shift, ScaleFromScreen(x), ScaleFromScreen(y));
+    MouseDown(button, shift, FromScreen(x), FromScreen(y));
     return false;
 }
 
