@@ -38,6 +38,8 @@ wine_prefix_windows_version() {
     local prefix=$1
     [ -f "$prefix/.sixpointe-win10" ] && return 0
     WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null 2>&1
+    # The server that call started must be gone before a session starts its own.
+    WINEPREFIX=$prefix wineserver -w
     touch "$prefix/.sixpointe-win10"
 }
 
