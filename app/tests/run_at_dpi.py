@@ -47,6 +47,9 @@ class Session:
         if pictures:
             # Wine's drive Z: is the Linux root.
             env["SIX_DPI_PICTURES"] = "Z:" + os.path.abspath(pictures)
+            # The pictures are read off the screen: a pointer left over the
+            # window by an earlier test would raise a tool tip into them.
+            subprocess.run(["xdotool", "mousemove", "1279", "1023"], timeout=30, **QUIET)
         return subprocess.run(["wine", *args], env=env,
                               stdin=subprocess.DEVNULL, capture_output=True, text=True,
                               timeout=120)
