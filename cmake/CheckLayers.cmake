@@ -3,10 +3,10 @@
 # Layers, lowest first: the portable parts, then the framework's folders, then
 # the program's own code. A file belongs to the longest layer folder that holds it. Run as `cmake -DSOURCE_DIR=... -P CheckLayers.cmake`.
 set(layers
-  "braille" "framework/layout" "help/rules" "framework/core" "framework/graphics" "framework/window"
+  "braille" "framework/layout" "framework/packing" "help/rules" "framework/core" "framework/graphics" "framework/window"
   "framework/widgets" "framework/loading" "controls" "help" "app")
 # The portable layers must not see Win32 either.
-set(portable "braille" "framework/layout" "help/rules")
+set(portable "braille" "framework/layout" "framework/packing" "help/rules")
 
 function(layer_of path out)
   set(found -1)

@@ -2,6 +2,7 @@
 #include "FormTest.h"
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/Resources.h"
 #include "framework/widgets/Image.h"
 
 using guitest::ClickCenter;
@@ -18,8 +19,7 @@ protected:
         image = Add<fw::TImage>(form);
         image->SetBounds(20, 20, 120, 40);
         image->SetPictureResource("TOOLBAR"); // 80 x 16
-        strip = static_cast<HBITMAP>(
-            LoadImageW(GetModuleHandleW(nullptr), L"TOOLBAR", IMAGE_BITMAP, 0, 0, 0));
+        strip = fw::LoadPackedBitmap(L"TOOLBAR");
         stripDc = CreateCompatibleDC(nullptr);
         old = SelectObject(stripDc, strip);
     }

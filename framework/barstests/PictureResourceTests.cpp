@@ -1,19 +1,24 @@
-// The program's bitmaps are 8-bit and run-length encoded: each, as
-// LoadImage and LoadBitmap make it, must show exactly the pixels that its
+// The program's bitmaps are 8-bit and run-length encoded, and stored packed:
+// each, as the framework loads it, must show exactly the pixels that its
 // encoding stands for, decoded here by the format's own rules.
+#include "framework/core/Resources.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
+// Every packed resource of this test program is a picture.
 std::vector<std::wstring> BitmapNames() {
     std::vector<std::wstring> names;
     EnumResourceNamesW(
-        GetModuleHandleW(nullptr), RT_BITMAP,
+        GetModuleHandleW(nullptr), L"PACKED",
         [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) -> BOOL {
             if (!IS_INTRESOURCE(name))
                 reinterpret_cast<std::vector<std::wstring>*>(found)->push_back(name);
@@ -31,9 +36,11 @@ struct Pixels {
 // BI_RLE8: (count, index) runs; 0 0 ends a line, 0 1 the bitmap, 0 2 dx dy
 // moves; 0 n (n >= 3) is n literal indices, padded to 16 bits.
 Pixels DecodeResource(const std::wstring& name) {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, name.c_str(), RT_BITMAP);
-    const auto* info = static_cast<const BITMAPINFO*>(LockResource(LoadResource(module, found)));
+    std::optional<std::string> dib = fw::LoadPackedResource(name);
+    EXPECT_TRUE(dib.has_value());
+    if (!dib || dib->size() < sizeof(BITMAPINFOHEADER))
+        return {};
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(dib->data());
     const BITMAPINFOHEADER& head = info->bmiHeader;
     EXPECT_EQ(head.biCompression, DWORD(BI_RLE8));
     EXPECT_EQ(head.biBitCount, 8);
@@ -49,7 +56,10 @@ Pixels DecodeResource(const std::wstring& name) {
         }
     };
     int x = 0, row = 0; // rows run from the bottom
-    for (size_t at = 0; at + 1 < head.biSizeImage;) {
+    size_t offset = size_t(data - reinterpret_cast<const BYTE*>(dib->data()));
+    size_t end =
+        offset <= dib->size() ? std::min<size_t>(head.biSizeImage, dib->size() - offset) : 0;
+    for (size_t at = 0; at + 1 < end;) {
         BYTE count = data[at], value = data[at + 1];
         at += 2;
         if (count > 0) {
@@ -103,33 +113,31 @@ int Differences(const Pixels& a, const Pixels& b) {
 TEST(PictureResourceTest, EveryBitmapLoadsAsItsEncodingSays) {
     std::vector<std::wstring> names = BitmapNames();
     ASSERT_GE(names.size(), 8u) << "the tool bar and the banner at four resolutions each";
-    HINSTANCE instance = GetModuleHandleW(nullptr);
     for (const std::wstring& name : names) {
         SCOPED_TRACE(std::string(name.begin(), name.end()));
         Pixels expected = DecodeResource(name);
         ASSERT_GT(expected.width, 0);
-        auto loaded =
-            static_cast<HBITMAP>(LoadImageW(instance, name.c_str(), IMAGE_BITMAP, 0, 0, 0));
+        HBITMAP loaded = fw::LoadPackedBitmap(name);
         ASSERT_NE(loaded, nullptr);
-        EXPECT_EQ(Differences(PixelsOf(loaded), expected), 0) << "LoadImage";
+        EXPECT_EQ(Differences(PixelsOf(loaded), expected), 0);
         DeleteObject(loaded);
-        HBITMAP old = LoadBitmapW(instance, name.c_str());
-        ASSERT_NE(old, nullptr);
-        EXPECT_EQ(Differences(PixelsOf(old), expected), 0) << "LoadBitmap";
-        DeleteObject(old);
     }
+}
+
+TEST(PictureResourceTest, NoPictureOfAnUnknownName) {
+    EXPECT_EQ(fw::LoadPackedBitmap(L"NOSUCHPICTURE"), nullptr);
+    EXPECT_FALSE(fw::HasPackedResource(L"NOSUCHPICTURE"));
 }
 
 // Each picture drawn for a resolution has the size the program gives its
 // 96-dpi picture there, so that none is ever stretched.
 TEST(PictureResourceTest, EachResolutionsPictureHasItsScaledSize) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
     for (const wchar_t* base : {L"TOOLBAR", L"BANNER"}) {
         Pixels at96 = DecodeResource(base);
         for (int dpi : {120, 144, 192}) {
             std::wstring name = std::wstring(base) + L"_" + std::to_wstring(dpi);
             SCOPED_TRACE(std::string(name.begin(), name.end()));
-            ASSERT_NE(FindResourceW(instance, name.c_str(), RT_BITMAP), nullptr);
+            ASSERT_TRUE(fw::HasPackedResource(name));
             Pixels drawn = DecodeResource(name);
             EXPECT_EQ(drawn.width, MulDiv(at96.width, dpi, 96));
             EXPECT_EQ(drawn.height, MulDiv(at96.height, dpi, 96));

@@ -2,6 +2,7 @@
 #include "FormTest.h"
 
 #include "framework/widgets/ImageList.h"
+#include "framework/core/Resources.h"
 #include "framework/core/Text.h"
 #include "framework/widgets/ToolBar.h"
 
@@ -83,8 +84,7 @@ TEST_F(ToolBarTest, ImageListHoldsTheFiveImagesWithMagentaTransparent) {
     EXPECT_EQ(height, 16);
 
     // Drawn over green, each image shows green exactly where the strip is magenta.
-    auto strip = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), L"TOOLBAR", IMAGE_BITMAP, 0, 0, 0));
+    HBITMAP strip = fw::LoadPackedBitmap(L"TOOLBAR");
     ASSERT_TRUE(strip);
     HDC screen = GetDC(nullptr);
     HDC source = CreateCompatibleDC(screen);

@@ -1,5 +1,6 @@
 #include "framework/core/Dpi.h"
 
+#include "framework/core/Resources.h"
 #include "framework/core/Text.h"
 
 namespace fw {
@@ -57,7 +58,7 @@ std::wstring PictureResource(const std::string& name, int dpi, int& drawnDpi) {
     drawnDpi = PictureDpi(dpi);
     if (drawnDpi != 96) {
         std::wstring drawn = ToWide(name + "_" + std::to_string(drawnDpi));
-        if (FindResourceW(GetModuleHandleW(nullptr), drawn.c_str(), RT_BITMAP))
+        if (HasPackedResource(drawn))
             return drawn;
     }
     drawnDpi = 96;

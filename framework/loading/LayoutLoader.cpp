@@ -2,6 +2,7 @@
 
 #include "framework/loading/ClassRegistry.h"
 #include "framework/widgets/MainMenu.h"
+#include "framework/core/Resources.h"
 #include "framework/core/Text.h"
 #include "framework/window/WinControl.h"
 
@@ -114,15 +115,10 @@ void LoadLayout(TComponent& root, const layout::Object& tree, const HandlerTable
 }
 
 void LoadLayoutResource(TComponent& root, std::string_view fileName, const HandlerTable& handlers) {
-    std::wstring name = ToWide(ResourceName(fileName));
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC resource = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
-    if (!resource)
+    std::optional<std::string> text = LoadPackedResource(ToWide(ResourceName(fileName)));
+    if (!text)
         throw layout::ParseError(fileName, 0, "layout not found in the program's resources");
-    HGLOBAL data = LoadResource(module, resource);
-    auto* bytes = static_cast<const char*>(LockResource(data));
-    std::string_view text(bytes, SizeofResource(module, resource));
-    layout::Object tree = layout::ParseLayout(text, fileName);
+    layout::Object tree = layout::ParseLayout(*text, fileName);
     LoadLayout(root, tree, handlers, std::string(fileName));
 }
 

@@ -3,6 +3,7 @@
 #include "framework/core/Application.h"
 #include "framework/core/Dpi.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/Resources.h"
 #include "framework/core/Text.h"
 
 #include <utility>
@@ -55,10 +56,7 @@ void TImage::LoadPicture() {
     std::wstring wide = ToWide(resourceName_);
     int drawnDpi;
     std::wstring drawn = PictureResource(resourceName_, dpi, drawnDpi);
-    // Not a DIB section: the run-length encoded pictures are decoded into a
-    // device-dependent bitmap.
-    if (auto bitmap =
-            static_cast<HBITMAP>(LoadImageW(instance, drawn.c_str(), IMAGE_BITMAP, 0, 0, 0))) {
+    if (HBITMAP bitmap = LoadPackedBitmap(drawn)) {
         ClearPicture();
         bitmap_.reset(bitmap);
         return PictureChanged();

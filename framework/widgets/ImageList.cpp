@@ -2,6 +2,7 @@
 
 #include "framework/core/Dpi.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/Resources.h"
 
 namespace fw {
 
@@ -69,12 +70,8 @@ void TImageList::SetResourceName(const std::string& name) {
 void TImageList::LoadResource(const Drawn& drawn) {
     if (resourceName_.empty())
         return;
-    // Not a DIB section: the run-length encoded strips are decoded into a
-    // device-dependent bitmap.
     int dpi;
-    std::wstring name = PictureResource(resourceName_, drawn.dpi, dpi);
-    auto strip = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0));
+    HBITMAP strip = LoadPackedBitmap(PictureResource(resourceName_, drawn.dpi, dpi));
     if (!strip)
         throw Exception("no bitmap resource named '" + resourceName_ + "'");
     ImageList_AddMasked(drawn.list, strip, kTransparent);
