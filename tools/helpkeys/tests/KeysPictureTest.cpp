@@ -18,7 +18,7 @@ using braille::WriterKey;
 constexpr unsigned kA = 0x1E, kS = 0x1F, kD = 0x20, kF = 0x21, kJ = 0x24, kK = 0x25, kL = 0x26,
                    kSemicolon = 0x27, kSpace = 0x39;
 
-std::vector<std::string> Cells(const std::string& row, const char* pattern) {
+std::vector<std::string> Captures(const std::string& row, const char* pattern) {
     std::vector<std::string> found;
     const std::regex cell(pattern);
     for (std::sregex_iterator it(row.begin(), row.end(), cell), end; it != end; ++it)
@@ -29,7 +29,7 @@ std::vector<std::string> Cells(const std::string& row, const char* pattern) {
 // A small cell of the row: the one dot that it shows raised, 0 for none.
 int RaisedDot(const std::string& cell) {
     constexpr int kOrder[] = {1, 4, 2, 5, 3, 6};
-    auto discs = Cells(cell, "<td>(&#9679;|&#9675;)</td>");
+    auto discs = Captures(cell, "<td>(&#9679;|&#9675;)</td>");
     if (discs.empty())
         return 0;
     EXPECT_EQ(discs.size(), 6u);
@@ -53,21 +53,18 @@ RowRead ReadRow(const std::string& picture) {
     EXPECT_TRUE(std::regex_search(picture, table,
                                   std::regex("<table class=\"writer\"[^>]*>([\\s\\S]*?)</table>\n"
                                              "<table class=\"writercell\"")));
-    // The row's own lines end the line; those of the small cells do not.
     // The row's own lines end a line of the page; those of the small cells do not.
-    std::vector<std::string> rows = Cells(table[1], "<tr>([\\s\\S]*?)</tr>\n");
+    std::vector<std::string> rows = Captures(table[1], "<tr>([\\s\\S]*?)</tr>\n");
     EXPECT_EQ(rows.size(), 4u);
     RowRead read;
     if (rows.size() != 4)
         return read;
-    for (std::sregex_iterator
-             it(rows[0].begin(), rows[0].end(), std::regex("colspan=\"(\\d+)\">([^<]*)<")),
-         end;
-         it != end; ++it)
+    const std::regex hand("colspan=\"(\\d+)\">([^<]*)<");
+    for (std::sregex_iterator it(rows[0].begin(), rows[0].end(), hand), end; it != end; ++it)
         read.hands += (read.hands.empty() ? "" : " ") + (*it)[2].str() + ":" + (*it)[1].str();
-    read.keys = Cells(rows[1], "<td class=\"key[^\"]*\">([^<]*)</td>");
-    auto numbers = Cells(rows[2], "<td class=\"dot\">([^<]*)</td>");
-    auto cells = Cells(rows[3], "<td>((?:<table class=\"cell\">[\\s\\S]*?</table>)?)</td>");
+    read.keys = Captures(rows[1], "<td class=\"key[^\"]*\">([^<]*)</td>");
+    auto numbers = Captures(rows[2], "<td class=\"dot\">([^<]*)</td>");
+    auto cells = Captures(rows[3], "<td>((?:<table class=\"cell\">[\\s\\S]*?</table>)?)</td>");
     EXPECT_EQ(numbers.size(), read.keys.size());
     EXPECT_EQ(cells.size(), read.keys.size());
     for (std::size_t at = 0; at < read.keys.size() && at < numbers.size() && at < cells.size();
@@ -107,6 +104,10 @@ struct Case {
     std::vector<std::string> bigCell;
 };
 
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.what;
+}
+
 class KeysPictureTest : public testing::TestWithParam<Case> {};
 
 TEST_P(KeysPictureTest, ShowsEachKeyWithTheDotThatItWrites) {
@@ -119,14 +120,12 @@ TEST_P(KeysPictureTest, ShowsEachKeyWithTheDotThatItWrites) {
         EXPECT_EQ(row.dot[key], dot) << key;
     EXPECT_EQ(ReadBigCell(picture), c.bigCell);
     const std::string alt = TextAlternative(picture);
-    for (const auto& [key, dot] : c.dots)
-        if (dot)
-            EXPECT_NE(alt.find(key +
-                               " \xE9"
-                               "crit le point " +
-                               std::to_string(dot)),
-                      std::string::npos)
-                << alt;
+    for (const auto& [key, dot] : c.dots) {
+        if (dot == 0)
+            continue;
+        const std::string said = key + " \xE9" + "crit le point " + std::to_string(dot);
+        EXPECT_NE(alt.find(said), std::string::npos) << alt;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
