@@ -185,6 +185,18 @@ def check_control_names(text):
         assert f"<b>{name}</b>" in text or f"page {name}" in text, f"clavier.htm never names {name!r}"
 
 
+def check_links(read):
+    """Every link between the pages leads to a page of the file and, where it names one,
+    to an anchor of that page."""
+    for page in PAGES:
+        for target in re.findall(r'<a href="([^"]+)"', read(page)):
+            other, _, anchor = target.partition("#")
+            other = other or page
+            assert other in PAGES, f"{page}: a link to {target}, which the file lacks"
+            if anchor:
+                assert f'name="{anchor}"' in read(other), f"{page}: no anchor {target}"
+
+
 def sitemap_entries(text):
     return re.findall(r'<param name="Name" value="([^"]*)">\s*<param name="Local" value="([^"]*)">',
                       text)
@@ -265,6 +277,7 @@ def main(chm):
         check_alt_codes(html.unescape(read("apprentissage.htm")))
         check_digit_table(html.unescape(read("alphabet.htm")))
         check_index(read("index.hhk"), read)
+        check_links(read)
         check_keys_picture(read("clavier.htm"))
         check_examples(html.unescape(read("clavier.htm")))
         check_control_names(html.unescape(read("clavier.htm")))
