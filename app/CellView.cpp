@@ -1,11 +1,10 @@
 #include "app/CellView.h"
 
+#include "framework/core/Exceptions.h"
 #include "framework/widgets/Panel.h"
 #include "framework/widgets/Shape.h"
 
 #include <oleacc.h>
-
-#include <stdexcept>
 
 namespace {
 // The raised dots as a reader speaks them: "points 1 2 4", "point 3".
@@ -23,11 +22,11 @@ TBrailleCell::TBrailleCell(fw::TPanel& panel) : panel_(&panel) {
         if (!shape)
             continue;
         if (found == dots_.size())
-            throw std::runtime_error(panel.Name() + " holds more than six dots");
+            throw fw::Exception(panel.Name() + " holds more than six dots");
         dots_[found++] = shape;
     }
     if (found != dots_.size())
-        throw std::runtime_error(panel.Name() + " holds fewer than six dots");
+        throw fw::Exception(panel.Name() + " holds fewer than six dots");
 }
 
 void TBrailleCell::MakeAccessible(std::string name) {

@@ -1,5 +1,6 @@
 // Start-up and shut-down of Sixpointe.
 #include "app/MainForm.h"
+#include "app/ModuleSequence.h"
 #include "app/SixpointeModule.h"
 #include "controls/AboutModule.h"
 #include "controls/AlignEditModule.h"
@@ -7,12 +8,11 @@
 #include "help/hh.h"
 #include "help/hh_funcs.h"
 #include "framework/core/Application.h"
+#include "framework/core/Exceptions.h"
 #include "framework/loading/Framework.h"
 #include "framework/core/Text.h"
 
 #include <windows.h>
-
-#include <exception>
 
 namespace {
 
@@ -21,11 +21,6 @@ namespace {
 // the queue is empty: loading the help library (which brings OLE with it) and
 // surveying the help environment take some 15 ms under Wine, which the user
 // would otherwise wait through before seeing the window.
-struct Module {
-    void (*initialize)();
-    void (*finalize)();
-    bool whenShown = false;
-};
 constexpr Module kModules[] = {
     {fw::InitializeFramework, fw::FinalizeFramework},
     {AlignEdit::Initialize, AlignEdit::Finalize},
@@ -39,24 +34,12 @@ constexpr Module kModules[] = {
     {Sixpointe::Initialize, Sixpointe::Finalize},
 };
 
-void InitializeModules(bool whenShown) {
-    for (const Module& module : kModules)
-        if (module.whenShown == whenShown)
-            module.initialize();
-}
-
-int RunApplication() {
-    fw::TApplication application;
+int RunApplication(fw::TApplication& application, ModuleSequence& modules) {
     application.Initialize();
-    application.SetTitle("Sixpointe 1.0");
-    application.OnFirstIdle = [] { InitializeModules(true); };
-    try {
-        application.CreateForm<TForm1>();
-    } catch (const std::exception& error) {
-        // A broken layout: say which line, and stop.
-        application.ShowException(error.what());
+    application.OnFirstIdle = [&modules] { modules.Initialize(true); };
+    // A broken layout: its line is shown, and the program stops.
+    if (!fw::RunGuarded([&application] { application.CreateForm<TForm1>(); }))
         return 1;
-    }
     application.Run();
     // The main window goes first, while every module is still there.
     application.DestroyForms();
@@ -66,10 +49,13 @@ int RunApplication() {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    InitializeModules(false);
-    int result = RunApplication();
-    // Each finalisation is harmless for a module that the program ended before initialising.
-    for (auto it = std::rbegin(kModules); it != std::rend(kModules); ++it)
-        it->finalize();
+    // The application object comes first, so that a fault in a module's start
+    // or end is shown in its standard box, under the program's title.
+    fw::TApplication application;
+    application.SetTitle("Sixpointe 1.0");
+    ModuleSequence modules(kModules);
+    modules.Initialize(false);
+    int result = RunApplication(application, modules);
+    modules.Finalize();
     return result;
 }

@@ -4,7 +4,6 @@
 #include "controls/AlignEdit.h"
 #include "framework/core/Application.h"
 #include "framework/core/Beep.h"
-#include "framework/core/Dpi.h"
 #include "framework/widgets/ControlBar.h"
 #include "framework/widgets/StatusBar.h"
 #include "framework/widgets/ToolBar.h"
@@ -145,7 +144,7 @@ void TForm1::GetMinMaxInfo(MINMAXINFO& info) {
     // The window keeps the size it was laid out with. That size is taken from
     // the form, not from the window's rectangle: while the window is
     // minimised its rectangle is the icon's, and restoring would keep that.
-    POINT size{fw::ScaleToScreen(Width()), fw::ScaleToScreen(Height())};
+    POINT size{ToScreen(Width()), ToScreen(Height())};
     info.ptMinTrackSize = size;
     info.ptMaxTrackSize = size;
 }

@@ -1,11 +1,18 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
+#include <exception>
 #include <string>
 #include <string_view>
 
 namespace braille {
+
+// A dot number outside 1..6: a fault of the caller. It holds no text of its
+// own to format, so it brings nothing of the runtime's error classes along.
+class DotOutOfRange : public std::exception {
+public:
+    const char* what() const noexcept override { return "Braille dot outside 1..6"; }
+};
 
 // The raised dots of one Braille cell. Dots 1-2-3 are the left column from top to
 // bottom, dots 4-5-6 the right column. Stored as a 6-bit mask (bit n-1 = dot n), so a
@@ -53,7 +60,7 @@ public:
 private:
     static constexpr unsigned Bit(int dot) {
         if (dot < 1 || dot > kDotCount)
-            throw std::out_of_range("Braille dot outside 1..6");
+            throw DotOutOfRange();
         return 1u << (dot - 1);
     }
 

@@ -2,7 +2,6 @@
 
 #include "controls/Lines.h"
 #include "controls/MemoryStatus.h"
-#include "framework/core/Application.h"
 #include "framework/core/Beep.h"
 #include "framework/loading/HandlerTable.h"
 #include "framework/loading/LayoutLoader.h"
@@ -39,7 +38,7 @@ void TFAbout::BindComponents() {
 }
 
 void TFAbout::FormCreate(TComponent*) {
-    FImage->SetIcon(Application()->Icon());
+    FImage->SetApplicationIcon();
     Beep();
     MemoryStatus status = ReadMemoryStatus();
     lblPhysMem->SetCaption(PhysicalMemoryLine(status.totalPhysicalBytes));

@@ -210,13 +210,13 @@ void TAlignEdit::RefitText() {
 HFONT TAlignEdit::WindowFont() {
     int height = FittingFontHeight();
     if (height == Font().Height())
-        return Font().Handle();
+        return Font().Handle(PixelsPerInch());
     TFont wanted;
     wanted.Assign(Font());
     wanted.SetHeight(height);
     if (!fittedFont_.SameAs(wanted))
         fittedFont_.Assign(wanted);
-    return fittedFont_.Handle();
+    return fittedFont_.Handle(PixelsPerInch());
 }
 
 int TAlignEdit::FittingFontHeight() {
@@ -242,9 +242,9 @@ void TAlignEdit::CentreFittedLine() {
     if (multiLine_)
         return;
     auto shown = HFONT(SendMessageW(RawHandle(), WM_GETFONT, 0, 0));
-    if (shown == Font().Handle())
+    if (shown == Font().Handle(PixelsPerInch()))
         return; // the field's own font: its line already fills the field
-    int drop = (LineHeight(Font().Handle()) - LineHeight(shown)) / 2;
+    int drop = (LineHeight(Font().Handle(PixelsPerInch())) - LineHeight(shown)) / 2;
     if (drop <= 0)
         return;
     // The edit window keeps its line at the top of this rectangle: lowered by
@@ -270,9 +270,9 @@ int TAlignEdit::TextWidthAt(int height) {
     TFont probe;
     probe.Assign(Font());
     probe.SetHeight(height);
-    HFONT font = height == Font().Height()   ? Font().Handle()
-                 : fittedFont_.SameAs(probe) ? fittedFont_.Handle()
-                                             : probe.Handle();
+    HFONT font = height == Font().Height()   ? Font().Handle(PixelsPerInch())
+                 : fittedFont_.SameAs(probe) ? fittedFont_.Handle(PixelsPerInch())
+                                             : probe.Handle(PixelsPerInch());
     WindowDc dc(RawHandle());
     ScopedSelect select(dc.get(), font);
     std::wstring text = ToWide(Text());

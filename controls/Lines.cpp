@@ -1,7 +1,5 @@
 #include "controls/Lines.h"
 
-#include "framework/core/Dpi.h"
-
 #include <algorithm>
 
 using namespace fw;
@@ -81,8 +79,8 @@ void TLine::Paint(TCanvas& canvas) {
         FitCustomPoints(right, bottom);
     else
         PlaceByRule(right, bottom);
-    canvas.MoveTo(ScaleToScreen(fromX_), ScaleToScreen(fromY_));
-    canvas.LineTo(ScaleToScreen(toX_), ScaleToScreen(toY_));
+    canvas.MoveTo(ToScreen(fromX_), ToScreen(fromY_));
+    canvas.LineTo(ToScreen(toX_), ToScreen(toY_));
 }
 
 // Negative points become 0; the control grows to hold both, never shrinks.

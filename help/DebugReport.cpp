@@ -14,6 +14,11 @@ namespace hh_funcs {
 
 namespace {
 
+// A character that Windows-1252 cannot hold shows as "?", as Windows writes it.
+std::string Readable(std::wstring_view text) {
+    return fw::FromWide(text, '?');
+}
+
 std::wstring ReportPath() {
     return _DebugDir + _DebugFile;
 }
@@ -27,7 +32,7 @@ std::string Now() {
     wchar_t date[128] = {}, time[128] = {};
     GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, 128);
     GetTimeFormatW(LOCALE_USER_DEFAULT, 0, nullptr, nullptr, time, 128);
-    return fw::FromWide(std::wstring(date) + L" " + time);
+    return Readable(std::wstring(date) + L" " + time);
 }
 
 void AddSystem(ReportFacts& facts) {
@@ -42,24 +47,24 @@ void AddSystem(ReportFacts& facts) {
     facts.systemMinor = info.dwMinorVersion;
     facts.systemBuild = info.dwBuildNumber & 0xFFFF;
     facts.locale = GetThreadLocale();
-    facts.decimalSeparator = fw::FromWide(LocaleText(LOCALE_SDECIMAL));
+    facts.decimalSeparator = Readable(LocaleText(LOCALE_SDECIMAL));
 }
 
 ReportFacts GatherFacts() {
     ReportFacts facts;
-    facts.reportFile = fw::FromWide(ReportPath());
+    facts.reportFile = Readable(ReportPath());
     facts.date = Now();
     AddSystem(facts);
     std::vector<std::wstring> items = CommandLineItems();
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i == 0)
-            facts.exePath = fw::FromWide(items[0]);
+            facts.exePath = Readable(items[0]);
         else
-            facts.parameters.push_back(fw::FromWide(items[i]));
+            facts.parameters.push_back(Readable(items[i]));
     }
-    facts.runDir = fw::FromWide(_RunDir);
-    facts.moduleName = fw::FromWide(_ModuleName);
-    facts.moduleDir = fw::FromWide(_ModuleDir);
+    facts.runDir = Readable(_RunDir);
+    facts.moduleName = Readable(_ModuleName);
+    facts.moduleDir = Readable(_ModuleDir);
     facts.hhInstalled = _hhInstalled;
     facts.hhVerStr = _hhVerStr;
     facts.hhFriendlyVerStr = _hhFriendlyVerStr;
@@ -72,8 +77,8 @@ ReportFacts GatherFacts() {
 } // namespace
 
 void AppendDebugLine(std::string_view line) {
-    HANDLE file = CreateFileW(ReportPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(ForFileCall(ReportPath()).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
     std::string text = ShapeReportLine(line) + "\r\n";
@@ -84,7 +89,7 @@ void AppendDebugLine(std::string_view line) {
 }
 
 void WriteDebugReport() {
-    std::wstring path = ReportPath();
+    std::wstring path = ForFileCall(ReportPath());
     // A report that stays (locked, read-only) is left as it is: the new lines
     // must not be mixed into it.
     if (FileExists(path) && !DeleteFileW(path.c_str()))

@@ -13,14 +13,15 @@ namespace hh_funcs {
 VersionReading ReadFileVersion(const std::wstring& path) {
     if (path.empty() || !FileExists(path))
         return {};
+    std::wstring file = ForFileCall(path);
     DWORD handle = 0;
-    DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
+    DWORD size = GetFileVersionInfoSizeW(file.c_str(), &handle);
     if (size == 0)
         return {};
     std::vector<BYTE> block(size);
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data()) ||
+    if (!GetFileVersionInfoW(file.c_str(), 0, size, block.data()) ||
         !VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
         length < sizeof(VS_FIXEDFILEINFO))
         return {};

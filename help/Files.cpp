@@ -1,5 +1,6 @@
 #include "help/Files.h"
 
+#include "help/rules/Paths.h"
 #include "help/rules/ReportText.h"
 
 #include <windows.h>
@@ -26,7 +27,7 @@ template <class Fill> std::wstring GrowingRead(Fill fill) {
 }
 
 DWORD Attributes(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str());
+    return GetFileAttributesW(ForFileCall(path).c_str());
 }
 
 } // namespace
@@ -37,6 +38,10 @@ std::wstring ProgramFilePath() {
         DWORD length = GetModuleFileNameW(nullptr, buffer, size);
         return length >= size ? size : length;
     });
+}
+
+std::wstring ForFileCall(const std::wstring& path) {
+    return ExtendedLengthPath(path);
 }
 
 std::vector<std::wstring> CommandLineItems() {
@@ -80,7 +85,7 @@ std::wstring TempDirectory() {
 bool CanWriteToDirectory(const std::wstring& directory) {
     std::wstring probe = directory;
     TrimTrailingChar(probe, L'\\');
-    probe += L"\\$_Temp_$.$$$";
+    probe = ForFileCall(probe + L"\\$_Temp_$.$$$");
     HANDLE file = CreateFileW(probe.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)

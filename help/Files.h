@@ -11,6 +11,9 @@ namespace hh_funcs {
 std::wstring ProgramFilePath();
 // The command line as the C runtime split it: the program, then its parameters.
 std::vector<std::wstring> CommandLineItems();
+// `path` as the file calls below take it: in the extended-length form when it
+// is longer than the plain form allows (Windows refuses it otherwise).
+std::wstring ForFileCall(const std::wstring& path);
 bool FileExists(const std::wstring& path);
 bool DirectoryExists(const std::wstring& path);
 // The Windows system folder, without trailing backslashes.

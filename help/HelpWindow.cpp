@@ -1,6 +1,8 @@
 #include "help/HelpWindow.h"
 
+#include "help/Files.h"
 #include "help/hh.h"
+#include "help/rules/Paths.h"
 
 #include <optional>
 
@@ -25,9 +27,43 @@ std::optional<std::string> ExactAnsi(const std::wstring& path) {
     return ansi;
 }
 
+// A help file unpacked from a downloaded zip carries the browser's mark, and
+// the help viewer then shows blank pages. Only the program's own file loses
+// it; when that fails, nothing else changes.
+void RemoveDownloadMark(const std::wstring& file) {
+    DeleteFileW(hh_funcs::ForFileCall(file + L":Zone.Identifier").c_str());
+}
+
+// Help libraries keep paths in buffers of MAX_PATH characters, and Wine's ends
+// the program on a longer one: such a path goes as its 8.3 form, if it has one.
+std::optional<std::wstring> PathForLibrary(const std::wstring& file) {
+    if (file.size() <= hh_funcs::kLongestPlainPath)
+        return file;
+    std::wstring extended = hh_funcs::ForFileCall(file);
+    DWORD size = GetShortPathNameW(extended.c_str(), nullptr, 0);
+    if (size == 0)
+        return std::nullopt;
+    std::wstring shortPath(size, L'\0');
+    size = GetShortPathNameW(extended.c_str(), shortPath.data(), size);
+    if (size == 0 || size >= shortPath.size())
+        return std::nullopt;
+    shortPath.resize(size);
+    shortPath = hh_funcs::PlainPath(shortPath);
+    if (shortPath.size() > hh_funcs::kLongestPlainPath)
+        return std::nullopt;
+    return shortPath;
+}
+
 } // namespace
 
-bool DisplayHelpFile(const std::wstring& file) {
+bool DisplayHelpFile(const std::wstring& wholePath) {
+    if (!HtmlHelpDefault && !HtmlHelpW)
+        return false;
+    RemoveDownloadMark(wholePath);
+    std::optional<std::wstring> path = PathForLibrary(wholePath);
+    if (!path)
+        return false;
+    const std::wstring& file = *path;
     HWND desktop = GetDesktopWindow();
     if (HtmlHelpDefault) {
         if (std::optional<std::string> ansi = ExactAnsi(file)) {

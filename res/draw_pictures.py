@@ -3,11 +3,14 @@
 
     python3 res/draw_pictures.py
 
-regenerates Sixpointe.ico (32 x 32, 16 colours), Toolbar.bmp (five 16 x 16
-tool-bar images side by side, 24-bit, magenta 255,0,255 = transparent) and
-Banner.bmp (294 x 77, 24-bit: the About dialog's banner). The
-output is deterministic and committed, so building the program needs no image
-tool. Standard library only.
+regenerates Sixpointe.ico (16 colours, at 16, 20, 24, 32, 40, 48 and 64
+pixels), Toolbar.bmp (five 16 x 16 tool-bar images side by side, magenta
+255,0,255 = transparent) and Banner.bmp (294 x 77: the About dialog's
+banner), each bitmap also drawn for 120, 144 and 192 dpi (Toolbar_120.bmp,
+...), so that no picture is ever stretched. The bitmaps are 8-bit with their
+own palettes and run-length encoded (BI_RLE8), which keeps the program small.
+The output is deterministic and committed, so building the program needs no
+image tool. Standard library only.
 """
 
 import math
@@ -29,19 +32,23 @@ SAMPLES = 4  # per axis: edges get partial coverage, blended into the pixel belo
 
 class Canvas:
     """Pixels are RGB tuples or None (transparent). Shapes are predicates on
-    continuous coordinates; pixel (x, y) covers the square [x, x+1] x [y, y+1]."""
+    continuous coordinates in design units; `scale` device pixels make one
+    unit, so that one drawing serves every size. Pixel (x, y) covers the
+    square [x, x+1] x [y, y+1] of device pixels."""
 
-    def __init__(self, width, height, palette=None):
-        self.width, self.height, self.palette = width, height, palette
+    def __init__(self, width, height, palette=None, scale=1.0):
+        self.width, self.height, self.palette, self.scale = width, height, palette, scale
+        self.nearest = {}
         self.px = [[None] * width for _ in range(height)]
 
     def fill(self, inside, colour, box=None):
-        """box = (x0, y0, x1, y1) limits the pixels looked at, for speed."""
+        """box = (x0, y0, x1, y1) in design units limits the pixels looked at, for speed."""
         step = 1.0 / SAMPLES
-        x0, y0, x1, y1 = box or (0, 0, self.width, self.height)
-        for y in range(max(0, y0), min(self.height, y1)):
-            for x in range(max(0, x0), min(self.width, x1)):
-                hits = sum(inside(x + (i + 0.5) * step, y + (j + 0.5) * step)
+        s = self.scale
+        x0, y0, x1, y1 = box or (0, 0, self.width / s, self.height / s)
+        for y in range(max(0, math.floor(y0 * s)), min(self.height, math.ceil(y1 * s))):
+            for x in range(max(0, math.floor(x0 * s)), min(self.width, math.ceil(x1 * s))):
+                hits = sum(inside((x + (i + 0.5) * step) / s, (y + (j + 0.5) * step) / s)
                            for i in range(SAMPLES) for j in range(SAMPLES))
                 if hits:
                     self._paint(x, y, colour, hits / SAMPLES ** 2)
@@ -55,14 +62,32 @@ class Canvas:
                 self.px[y][x] = colour
             return
         mixed = tuple(round(c * cover + b * (1 - cover)) for c, b in zip(colour, below))
-        self.px[y][x] = nearest(mixed, self.palette) if self.palette else mixed
+        if self.palette:
+            if mixed not in self.nearest:
+                self.nearest[mixed] = nearest(mixed, self.palette)
+            mixed = self.nearest[mixed]
+        self.px[y][x] = mixed
 
-    def pattern(self, x0, y0, rows, colours):
-        """Pixel art: each character of rows names its colour in colours."""
+    def snap(self, v):
+        """A design coordinate on the pixel grid: crisp edges at any scale."""
+        return round(v * self.scale)
+
+    def block(self, x0, y0, x1, y1, colour):
+        """A rectangle whose edges fall on whole pixels, at least one wide."""
+        left, top = self.snap(x0), self.snap(y0)
+        right, bottom = max(self.snap(x1), left + 1), max(self.snap(y1), top + 1)
+        for y in range(max(0, top), min(self.height, bottom)):
+            for x in range(max(0, left), min(self.width, right)):
+                self.px[y][x] = colour
+
+    def pattern(self, x0, y0, rows, colours, cell=1):
+        """Pixel art: each character of rows names its colour in colours; each
+        of its cells (cell design units square) becomes a block of whole pixels."""
         for j, row in enumerate(rows):
             for i, ch in enumerate(row):
                 if ch in colours:
-                    self.px[y0 + j][x0 + i] = colours[ch]
+                    self.block(x0 + i * cell, y0 + j * cell, x0 + (i + 1) * cell,
+                               y0 + (j + 1) * cell, colours[ch])
 
 
 def nearest(rgb, palette):
@@ -105,8 +130,8 @@ def minus(a, b):
 
 # The icon: a text page with a pair of glasses lying across it --------------
 
-def draw_icon():
-    c = Canvas(32, 32, VGA)
+def draw_icon(size):
+    c = Canvas(size, size, VGA, size / 32)
     left, top, right, bottom, fold = 4, 1, 26, 31, 7
     sheet = polygon((left, top), (right - fold, top), (right, top + fold),
                     (right, bottom), (left, bottom))
@@ -119,7 +144,7 @@ def draw_icon():
     c.fill(polygon((right - fold + 1, top + 2.4), (right - fold + 1, top + fold - 1),
                    (right - 2.4, top + fold - 1)), SILVER)
     for y, end in ((5, 17), (8, 20), (11, 23), (14, 19), (17, 23), (29, 20)):
-        c.fill(rect(left + 3, y, end, y + 1), GREY)
+        c.block(left + 3, y, end, y + 1, GREY)
     draw_glasses(c)
     return c
 
@@ -203,8 +228,8 @@ def draw_flag(c, ox, cloth, shade):
     c.fill(rect(ox + 1, 15, ox + 6, 16), pole)           # foot
 
 
-def draw_toolbar():
-    c = Canvas(80, 16)
+def draw_toolbar(scale):
+    c = Canvas(round(80 * scale), round(16 * scale), scale=scale)
     draw_page(c, 0)
     draw_book(c, 16)
     draw_door(c, 32)
@@ -250,66 +275,150 @@ def draw_cell(c, x0, y0, raised, pitch, r, on, off):
             c.fill(minus(disc(cx, cy, r), disc(cx, cy, r - 1)), off, box)
 
 
-def draw_banner():
-    c = Canvas(294, 77)
-    for y in range(c.height):
-        for x in range(c.width):
-            t = x / (c.width - 1)
-            c.px[y][x] = tuple(round(a + (b - a) * t) for a, b in zip(NAVY, SKY))
+def mix(a, b, t):
+    return tuple(round(p + (q - p) * t) for p, q in zip(a, b))
+
+
+def draw_banner(dpi):
+    # The gradient in few steps: long runs of one colour, which run-length
+    # encoding stores in a few bytes. The palette holds each step, and white
+    # and pale blue over it at three strengths, for the edges of the dots.
+    steps = 32
+    gradient = [mix(NAVY, SKY, k / (steps - 1)) for k in range(steps)]
+    palette = gradient + [WHITE, PALE] + [mix(g, top, a) for g in gradient
+                                          for top in (WHITE, PALE) for a in (0.25, 0.5, 0.75)]
+    # The size the program gives a 294 x 77 picture at that resolution.
+    c = Canvas(scaled(294, dpi), scaled(77, dpi), palette, dpi / 96)
+    for x in range(c.width):
+        colour = gradient[x * steps // c.width]
+        for y in range(c.height):
+            c.px[y][x] = colour
     scale, advance, left = 3, 18, 12
     for i, letter in enumerate(NAME):
         x0 = left + i * advance
-        for j, row in enumerate(LETTERS[letter]):
-            for k, ch in enumerate(row):
-                if ch == '#':
-                    c.fill(rect(x0 + k * scale, 10 + j * scale, x0 + (k + 1) * scale,
-                                10 + (j + 1) * scale), WHITE)
+        c.pattern(x0, 10, [row.replace('#', 'w') for row in LETTERS[letter]], {'w': WHITE},
+                  cell=scale)
         draw_cell(c, x0 + 4.5, 44, BRAILLE[letter], 6, 1.9, WHITE, PALE)
     # One large full cell: the six dots that every character is made of.
     draw_cell(c, 226, 14, range(1, 7), 21, 7, WHITE, None)
-    c.fill(rect(12, 69, 282, 70), PALE)
+    c.block(12, 69, 282, 70, PALE)
     return c
 
 
 # File formats ---------------------------------------------------------------
 
-def ico_bytes(c):
-    """One 32 x 32, 4-bit image with its AND mask (set bit = transparent)."""
+def scaled(pixels, dpi):
+    """As the program scales 96-dpi pixels: rounded half away from zero."""
+    return (pixels * dpi + 48) // 96
+
+
+def icon_image(c):
+    """One 4-bit image with its AND mask (set bit = transparent), as stored in an icon."""
     rows = range(c.height - 1, -1, -1)  # bottom-up
+    stride = ((c.width * 4 + 31) // 32) * 4
     xor = bytearray()
     for y in rows:
-        idx = [VGA.index(p) if p else 0 for p in c.px[y]]
-        xor += bytes((idx[x] << 4) | idx[x + 1] for x in range(0, c.width, 2))
+        idx = [VGA.index(p) if p else 0 for p in c.px[y]] + [0]
+        row = bytes((idx[x] << 4) | idx[x + 1] for x in range(0, c.width, 2))
+        xor += row + b'\0' * (stride - len(row))
+    mask_stride = ((c.width + 31) // 32) * 4
     mask = bytearray()
     for y in rows:
         bits = 0
         for x in range(c.width):
             bits = (bits << 1) | (c.px[y][x] is None)
-        mask += bits.to_bytes(c.width // 8, 'big')
+        bits <<= mask_stride * 8 - c.width
+        mask += bits.to_bytes(mask_stride, 'big')
     palette = b''.join(bytes((b, g, r, 0)) for r, g, b in VGA)
     header = struct.pack('<IiiHHIIiiII', 40, c.width, c.height * 2, 1, 4, 0,
                          len(xor) + len(mask), 0, 0, 16, 0)
-    image = header + palette + bytes(xor) + bytes(mask)
-    directory = struct.pack('<HHH', 0, 1, 1)
-    entry = struct.pack('<BBBBHHII', c.width, c.height, 16, 0, 1, 4, len(image), 6 + 16)
-    return directory + entry + image
+    return header + palette + bytes(xor) + bytes(mask)
+
+
+def ico_bytes(canvases):
+    """An icon file holding one image per size."""
+    images = [icon_image(c) for c in canvases]
+    offset = 6 + 16 * len(images)
+    directory = struct.pack('<HHH', 0, 1, len(images))
+    for c, image in zip(canvases, images):
+        directory += struct.pack('<BBBBHHII', c.width % 256, c.height % 256, 16, 0, 1, 4,
+                                 len(image), offset)
+        offset += len(image)
+    return directory + b''.join(images)
+
+
+def rle8_row(indices):
+    """One row in BI_RLE8: runs as (count, index); other stretches of three or
+    more pixels in absolute mode, padded to a 16-bit boundary."""
+    out = bytearray()
+    literal = []
+
+    def flush():
+        while literal:
+            chunk, rest = literal[:255], literal[255:]
+            if len(chunk) < 3:
+                for i in chunk:
+                    out.extend((1, i))
+            else:
+                out.extend((0, len(chunk)))
+                out.extend(chunk)
+                if len(chunk) % 2:
+                    out.append(0)
+            literal[:] = rest
+
+    x = 0
+    while x < len(indices):
+        run = 1
+        while x + run < len(indices) and run < 255 and indices[x + run] == indices[x]:
+            run += 1
+        if run >= 3:
+            flush()
+            out.extend((run, indices[x]))
+        else:
+            literal.extend(indices[x:x + run])
+        x += run
+    flush()
+    return bytes(out + b'\0\0')  # end of line
+
+
+def palette_of(c):
+    """The picture's colours, transparency first; at most 256."""
+    counts = {}
+    for row in c.px:
+        for p in row:
+            counts[p or KEY] = counts.get(p or KEY, 0) + 1
+    colours = sorted(counts, key=lambda p: (p != KEY, -counts[p]))
+    assert len(colours) <= 256, f"{len(colours)} colours: too many for a palette"
+    return colours
 
 
 def bmp_bytes(c):
+    """An 8-bit bitmap with the picture's own palette, run-length encoded."""
+    palette = palette_of(c)
+    index = {p: i for i, p in enumerate(palette)}
     pixels = bytearray()
     for y in range(c.height - 1, -1, -1):
-        row = b''.join(bytes(reversed(p or KEY)) for p in c.px[y])
-        pixels += row + b'\0' * (-len(row) % 4)
-    info = struct.pack('<IiiHHIIiiII', 40, c.width, c.height, 1, 24, 0, len(pixels),
-                       2835, 2835, 0, 0)
-    head = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
-    return head + info + bytes(pixels)
+        pixels += rle8_row([index[p or KEY] for p in c.px[y]])
+    pixels[-2:] = b'\0\1'  # end of bitmap instead of the last end of line
+    colours = b''.join(bytes((b, g, r, 0)) for r, g, b in palette)
+    info = struct.pack('<IiiHHIIiiII', 40, c.width, c.height, 1, 8, 1, len(pixels),
+                       2835, 2835, len(palette), 0)
+    offset = 14 + len(info) + len(colours)
+    head = struct.pack('<2sIHHI', b'BM', offset + len(pixels), 0, 0, offset)
+    return head + info + colours + bytes(pixels)
+
+
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64)  # small and large icons at 100 to 200 %
+DPIS = (96, 120, 144, 192)
 
 
 def main():
-    for name, data in (('Sixpointe.ico', ico_bytes(draw_icon())),
-                       ('Toolbar.bmp', bmp_bytes(draw_toolbar())),
-                       ('Banner.bmp', bmp_bytes(draw_banner()))):
+    files = [('Sixpointe.ico', ico_bytes([draw_icon(size) for size in ICON_SIZES]))]
+    for dpi in DPIS:
+        suffix = '' if dpi == 96 else f'_{dpi}'
+        files.append((f'Toolbar{suffix}.bmp', bmp_bytes(draw_toolbar(dpi / 96))))
+        files.append((f'Banner{suffix}.bmp', bmp_bytes(draw_banner(dpi))))
+    for name, data in files:
         with open(os.path.join(HERE, name), 'wb') as f:
             f.write(data)
 

@@ -67,9 +67,9 @@ TEST(DotSet, WithChangesOnlyTheGivenDot) {
 }
 
 TEST(DotSet, DotOutsideTheCellIsRefused) {
-    EXPECT_THROW(DotSet{}.With(0, true), std::out_of_range);
-    EXPECT_THROW(DotSet{}.With(7, false), std::out_of_range);
-    EXPECT_THROW((void)DotSet{}.Has(-1), std::out_of_range);
+    EXPECT_THROW(DotSet{}.With(0, true), DotOutOfRange);
+    EXPECT_THROW(DotSet{}.With(7, false), DotOutOfRange);
+    EXPECT_THROW((void)DotSet{}.Has(-1), DotOutOfRange);
 }
 
 } // namespace

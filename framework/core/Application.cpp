@@ -50,6 +50,8 @@ TApplication::~TApplication() {
     DestroyForms();
     if (utilityWindow_)
         DestroyWindow(utilityWindow_);
+    for (const auto& [size, icon] : icons_)
+        DestroyIcon(icon);
     if (instance == this)
         instance = nullptr;
 }
@@ -89,16 +91,21 @@ LRESULT CALLBACK TApplication::UtilityProc(HWND hwnd, UINT message, WPARAM wPara
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-HICON TApplication::Icon() {
-    if (!icon_)
-        icon_ = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
-    return icon_;
+HICON TApplication::Icon(int pixels) {
+    for (const auto& [size, icon] : icons_)
+        if (size == pixels)
+            return icon;
+    auto icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, pixels, pixels, 0));
+    if (icon)
+        icons_.emplace_back(pixels, icon);
+    return icon;
 }
 
 void TApplication::Run() {
     terminated_ = false;
     if (mainForm_)
-        mainForm_->ShowMainWindow();
+        RunGuarded([this] { mainForm_->ShowMainWindow(); });
     MSG message;
     bool idleSeen = false;
     while (!terminated_) {
@@ -129,9 +136,9 @@ void TApplication::RunFirstIdleWork() {
     KillTimer(utilityWindow_, kIdleTimer);
     // The windows of hidden pages are made ahead of the user's first look at them.
     if (mainForm_)
-        mainForm_->CreateWaitingWindows();
+        RunGuarded([this] { mainForm_->CreateWaitingWindows(); });
     if (OnFirstIdle)
-        OnFirstIdle();
+        RunGuarded(OnFirstIdle);
 }
 
 bool TApplication::HandleMessage() {
@@ -176,11 +183,13 @@ void TApplication::Release(TComponent* form) {
 
 void TApplication::FreeReleasedForms() {
     // One at a time from the list: freeing a form may free others that were
-    // released too (forms it owns), and those leave the list as they go.
+    // released too (forms it owns), and those leave the list as they go. A
+    // fault is shown and the next form still goes: nothing leaves this window
+    // procedure for the system.
     while (!released_.empty()) {
         TComponent* form = released_.front();
         released_.erase(released_.begin());
-        TComponent::Free(form);
+        RunGuarded([form] { TComponent::Free(form); });
     }
 }
 
@@ -201,17 +210,23 @@ void TApplication::ShowException(const std::string& message) {
     MessageBoxW(owner, ToWide(message).c_str(), ToWide(title_).c_str(), MB_OK | MB_ICONSTOP);
 }
 
-void ReportHandlerException(std::exception_ptr error) {
-    std::string message;
+void ReportHandlerException(std::exception_ptr error) noexcept {
     try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        message = e.what();
+        std::string message;
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            message = e.what();
+        } catch (...) {
+            message = "Erreur inattendue.";
+        }
+        if (TApplication* application = Application())
+            application->ShowException(message);
+        else
+            MessageBoxW(nullptr, ToWide(message).c_str(), nullptr, MB_OK | MB_ICONSTOP);
     } catch (...) {
-        message = "Erreur inattendue.";
+        // No memory left even for the message: the program goes on without it.
     }
-    if (TApplication* application = Application())
-        application->ShowException(message);
 }
 
 } // namespace fw

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fw {
@@ -34,7 +35,9 @@ public:
     void Initialize();
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title) { title_ = title; }
-    HICON Icon();
+    // The program's icon as drawn at that size in pixels (its resource holds
+    // one image per size); loaded once, owned by the application.
+    HICON Icon(int pixels);
 
     // Creates a form owned by the application; the first one is the main form.
     template <class T> T* CreateForm() {
@@ -89,7 +92,7 @@ private:
     std::vector<TComponent*> released_;
     bool terminated_ = false;
     bool firstIdlePending_ = false;
-    HICON icon_ = nullptr;
+    std::vector<std::pair<int, HICON>> icons_;
 };
 
 // The one application object of the program.

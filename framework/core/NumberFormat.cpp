@@ -1,6 +1,7 @@
 #include "framework/core/NumberFormat.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace fw {
 
@@ -68,9 +69,13 @@ std::string Grouped(const std::string& digits, const std::string& separator) {
 std::string FormatFloat(std::string_view patternText, double value,
                         const TFormatSettings& settings) {
     Pattern pattern = ParsePattern(patternText);
-    double scaled = std::round(std::fabs(value) * std::pow(10.0, pattern.maxDecimals));
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.0f", scaled);
+    double scale = 1;
+    for (int i = 0; i < pattern.maxDecimals; ++i)
+        scale *= 10;
+    double scaled = std::round(std::fabs(value) * scale);
+    // The system's C library writes the whole number (see Format).
+    char buffer[400] = {};
+    _snprintf(buffer, sizeof buffer - 1, "%.0f", scaled);
     std::string digits = buffer;
     if (digits.size() <= size_t(pattern.maxDecimals))
         digits.insert(0, size_t(pattern.maxDecimals) + 1 - digits.size(), '0');

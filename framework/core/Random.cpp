@@ -1,8 +1,8 @@
 #include "framework/core/Random.h"
 
-#include <windows.h>
+#include "framework/core/Exceptions.h"
 
-#include <stdexcept>
+#include <windows.h>
 
 namespace fw {
 
@@ -25,7 +25,7 @@ void Randomize(std::uint32_t seed) {
 
 int Random(int range) {
     if (range <= 0)
-        throw std::invalid_argument("Random needs a positive range");
+        throw LogicError("Random needs a positive range");
     // Values in the incomplete last stretch are drawn again, so that no
     // number is favoured.
     const std::uint64_t limit = UINT64_MAX - UINT64_MAX % std::uint64_t(range);

@@ -20,9 +20,13 @@ std::wstring ToWide(std::string_view text) {
 }
 
 std::string FromWide(std::wstring_view text) {
+    return FromWide(text, kUnmappableChar);
+}
+
+std::string FromWide(std::wstring_view text, char substitute) {
     if (text.empty())
         return {};
-    const char replacement[2] = {kUnmappableChar, '\0'};
+    const char replacement[2] = {substitute, '\0'};
     int size = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(), int(text.size()),
                                    nullptr, 0, replacement, nullptr);
     std::string narrow(size_t(size), '\0');

@@ -16,6 +16,9 @@ std::wstring ToWide(std::string_view text);
 // Never maps a character to a look-alike: a character outside Windows-1252
 // becomes kUnmappableChar.
 std::string FromWide(std::wstring_view text);
+// The same, with `substitute` for a character outside Windows-1252: for text
+// that people read, where Windows writes "?".
+std::string FromWide(std::wstring_view text, char substitute);
 
 // Names (of classes, properties, values, components and handlers) are the
 // same whatever the case of their ASCII letters, as everywhere in Windows.

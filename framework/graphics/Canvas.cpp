@@ -10,15 +10,16 @@ TCanvas::~TCanvas() {
     RestoreDC(dc_, saved_);
 }
 
-void TCanvas::UseFont(TFont& font) {
+void TCanvas::UseFont(TFont& font, int dpi) {
     font_ = &font;
+    fontDpi_ = dpi;
     textColor_ = font.Color();
 }
 
 void TCanvas::Select() {
     SelectObject(dc_, pen_ ? HGDIOBJ(pen_->Handle()) : GetStockObject(BLACK_PEN));
     SelectObject(dc_, brush_ ? HGDIOBJ(brush_->Handle()) : GetStockObject(WHITE_BRUSH));
-    SelectObject(dc_, font_ ? HGDIOBJ(font_->Handle()) : GetStockObject(SYSTEM_FONT));
+    SelectObject(dc_, font_ ? HGDIOBJ(font_->Handle(fontDpi_)) : GetStockObject(SYSTEM_FONT));
 }
 
 void TCanvas::MoveTo(int x, int y) {

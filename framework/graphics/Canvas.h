@@ -21,7 +21,8 @@ public:
     // The objects must outlive the canvas (a control's own, during its paint).
     void UsePen(TPen& pen) { pen_ = &pen; }
     void UseBrush(TBrush& brush) { brush_ = &brush; }
-    void UseFont(TFont& font);
+    // The font is made for the resolution the canvas draws at.
+    void UseFont(TFont& font, int dpi);
     // Text colour, which is not part of a GDI font: the font's own by default.
     void SetTextColor(TColor color) { textColor_ = color; }
 
@@ -42,6 +43,7 @@ private:
     TPen* pen_ = nullptr;
     TBrush* brush_ = nullptr;
     TFont* font_ = nullptr;
+    int fontDpi_ = 96;
     TColor textColor_ = clWindowText;
 };
 

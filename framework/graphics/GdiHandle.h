@@ -48,6 +48,19 @@ private:
     HGDIOBJ old_;
 };
 
+// The state of a DC (clipping, origin, selections), restored with the scope.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+    ~SavedDc() { RestoreDC(dc_, saved_); }
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
 // A window's device context, released with the scope.
 class WindowDc {
 public:

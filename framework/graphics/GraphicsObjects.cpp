@@ -95,10 +95,13 @@ void TFont::Assign(const TFont& source) {
     Changed();
 }
 
-HFONT TFont::Handle() {
+HFONT TFont::Handle(int dpi) {
+    if (handle_ && handleDpi_ != dpi)
+        handle_.reset();
     if (!handle_) {
+        handleDpi_ = dpi;
         LOGFONTW lf{};
-        lf.lfHeight = ScaleToScreen(height_);
+        lf.lfHeight = ScaleTo(height_, dpi);
         lf.lfWeight = (style_ & fsBold) ? FW_BOLD : FW_NORMAL;
         lf.lfItalic = (style_ & fsItalic) != 0;
         lf.lfUnderline = (style_ & fsUnderline) != 0;

@@ -46,8 +46,9 @@ public:
     // Copies every attribute; notifies once if anything differed.
     void Assign(const TFont& source);
     bool SameAs(const TFont& other) const;
-    // The GDI font, scaled to the desktop's resolution; owned by this object.
-    HFONT Handle();
+    // The GDI font at a resolution; owned by this object, which keeps the
+    // last one made.
+    HFONT Handle(int dpi);
 
 private:
     void DropHandle() override { handle_.reset(); }
@@ -57,6 +58,7 @@ private:
     TColor color_ = clWindowText;
     int charset_ = 1; // DEFAULT_CHARSET
     GdiHandle<HFONT> handle_;
+    int handleDpi_ = 0;
 };
 
 enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };

@@ -1,7 +1,6 @@
 #include "framework/layout/Cp1252.h"
 
 #include <array>
-#include <cstdio>
 
 namespace layout {
 
@@ -86,9 +85,10 @@ std::string EncodeUtf8(char32_t c) {
 }
 
 std::string CodePointName(char32_t c) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
-    return buffer;
+    std::string hex;
+    for (unsigned rest = static_cast<unsigned>(c); rest != 0 || hex.size() < 4; rest >>= 4)
+        hex.insert(hex.begin(), "0123456789ABCDEF"[rest & 0xF]);
+    return "U+" + hex;
 }
 
 } // namespace layout

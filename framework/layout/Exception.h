@@ -10,11 +10,23 @@ namespace fw {
 
 // Everything the framework throws for a failure outside the program's control
 // derives from it: a window that cannot be made, a missing resource, a broken
-// layout. Programming errors (std::logic_error) and the program's own
+// layout. Programming errors (LogicError below) and the program's own
 // exceptions do not, so that whoever catches fw::Exception catches only these.
 class Exception : public std::exception {
 public:
     explicit Exception(std::string message) : message_(std::move(message)) {}
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
+};
+
+// A fault of the program itself (a layout value read as the wrong kind, a
+// class registered before its base): not an fw::Exception, so that nobody
+// answers it as a failure to be expected.
+class LogicError : public std::exception {
+public:
+    explicit LogicError(std::string message) : message_(std::move(message)) {}
     const char* what() const noexcept override { return message_.c_str(); }
 
 private:

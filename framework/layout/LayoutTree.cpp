@@ -1,6 +1,5 @@
 #include "framework/layout/LayoutTree.h"
 
-#include <stdexcept>
 #include <utility>
 
 namespace layout {
@@ -48,8 +47,8 @@ Value Value::MakeSet(std::vector<std::string> items) {
 
 void Value::Require(ValueKind kind) const {
     if (kind_ != kind) {
-        throw std::logic_error("layout value is a " + std::string(KindName(kind_)) + ", not a " +
-                               std::string(KindName(kind)));
+        throw fw::LogicError("layout value is a " + std::string(KindName(kind_)) + ", not a " +
+                             std::string(KindName(kind)));
     }
 }
 

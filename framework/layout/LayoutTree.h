@@ -20,7 +20,7 @@ enum class ValueKind { Number, String, Identifier, Set };
 std::string_view KindName(ValueKind kind);
 
 // One property value. The accessors are for the matching kind only; asking
-// for another kind is a programming error and throws std::logic_error.
+// for another kind is a programming error and throws fw::LogicError.
 struct Value {
     Value() = default; // the number 0
     static Value MakeNumber(std::int64_t number);

@@ -1,6 +1,7 @@
 #include "framework/loading/ClassRegistry.h"
 
-#include <stdexcept>
+#include "framework/core/Exceptions.h"
+
 #include <string>
 
 namespace fw {
@@ -13,7 +14,7 @@ ClassRegistry& ClassRegistry::Instance() {
 void ClassRegistry::Register(std::span<const ClassInfo> classes) {
     for (const ClassInfo& info : classes) {
         if (*info.baseName && !Find(info.baseName))
-            throw std::logic_error(std::string("class ") + info.baseName + " is not registered");
+            throw LogicError(std::string("class ") + info.baseName + " is not registered");
         classes_[info.name] = &info;
     }
 }

@@ -55,7 +55,7 @@ public:
     static ClassRegistry& Instance();
 
     // Registers the classes in order; each one's base must be registered
-    // already (std::logic_error otherwise).
+    // already (LogicError otherwise).
     void Register(std::span<const ClassInfo> classes);
     void Unregister(std::span<const ClassInfo> classes);
     const ClassInfo* Find(std::string_view name) const;

@@ -116,6 +116,8 @@ TEST(Cp1252, ConversionIsExactBothWays) {
             EXPECT_EQ(fw::ToWide(c.narrow), c.wide);
         }
     }
+    // Text for people to read writes "?" as Windows does.
+    EXPECT_EQ(fw::FromWide(L"C:\\\u03A9\u00E9\u0101", '?'), "C:\\?\xE9?");
 }
 
 } // namespace

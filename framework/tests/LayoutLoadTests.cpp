@@ -135,7 +135,7 @@ TEST_F(LayoutTest, BuildsTheFormThroughSettersInFileOrder) {
 TEST_F(LayoutTest, PixelsAt96DpiAreScreenPixels) {
     ASSERT_EQ(fw::ScreenDpi(), 96);
     for (int pixels : {0, 1, -11, 21, 569, 1024})
-        EXPECT_EQ(fw::ScaleToScreen(pixels), pixels);
+        EXPECT_EQ(fw::ScaleTo(pixels, fw::ScreenDpi()), pixels);
     form->Load(kLayout);
     form->Show();
     guitest::Pump();

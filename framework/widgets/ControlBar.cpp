@@ -1,9 +1,5 @@
 #include "framework/widgets/ControlBar.h"
 
-#include "framework/core/Dpi.h"
-
-#include <commctrl.h>
-
 namespace fw {
 
 namespace {
@@ -34,16 +30,35 @@ void TControlBar::CreateHandle() {
     AdjustHeight();
 }
 
-void TControlBar::AddBand(TWinControl& child) {
+REBARBANDINFOW TControlBar::BandSizes(TWinControl& child) const {
     REBARBANDINFOW band{};
     band.cbSize = sizeof band;
-    band.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_HEADERSIZE;
+    band.fMask = RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_HEADERSIZE;
+    band.cyMinChild = UINT(ToScreen(child.Height()));
+    band.cxHeader = UINT(ToScreen(kGrabberWidth));
+    band.cx = UINT(ToScreen(kGrabberWidth + child.Width()));
+    return band;
+}
+
+void TControlBar::AddBand(TWinControl& child) {
+    REBARBANDINFOW band = BandSizes(child);
+    band.fMask |= RBBIM_STYLE | RBBIM_CHILD;
     band.fStyle = RBBS_GRIPPERALWAYS | RBBS_CHILDEDGE;
     band.hwndChild = child.Handle();
-    band.cyMinChild = UINT(ScaleToScreen(child.Height()));
-    band.cxHeader = UINT(ScaleToScreen(kGrabberWidth));
-    band.cx = UINT(ScaleToScreen(kGrabberWidth + child.Width()));
     SendMessageW(RawHandle(), RB_INSERTBANDW, WPARAM(-1), LPARAM(&band));
+}
+
+void TControlBar::ScaleChanged() {
+    TWinControl::ScaleChanged();
+    if (!RawHandle())
+        return;
+    int index = 0;
+    for (TControl* child : Controls())
+        if (auto* windowed = dynamic_cast<TWinControl*>(child); windowed && index < BandCount()) {
+            REBARBANDINFOW band = BandSizes(*windowed);
+            SendMessageW(RawHandle(), RB_SETBANDINFOW, WPARAM(index++), LPARAM(&band));
+        }
+    AdjustHeight();
 }
 
 int TControlBar::BandCount() const {

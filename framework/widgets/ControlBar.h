@@ -4,6 +4,8 @@
 
 #include "framework/window/WinControl.h"
 
+#include <commctrl.h>
+
 namespace fw {
 
 class TControlBar : public TWinControl {
@@ -16,6 +18,8 @@ public:
     int BandCount() const;
 
     bool HandleNotify(NMHDR& header, LRESULT& result) override;
+    // The bands take their children's new sizes.
+    void ScaleChanged() override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -23,6 +27,8 @@ protected:
 
 private:
     void AddBand(TWinControl& child);
+    // The band's sizes for its child, at the bar's resolution.
+    REBARBANDINFOW BandSizes(TWinControl& child) const;
     void AdjustHeight();
 
     bool autoSize_ = false;

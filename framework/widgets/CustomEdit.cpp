@@ -1,6 +1,5 @@
 #include "framework/widgets/CustomEdit.h"
 
-#include "framework/core/Dpi.h"
 #include "framework/graphics/GdiHandle.h"
 
 namespace fw {
@@ -62,7 +61,7 @@ void TCustomEdit::AdjustHeight() {
     if (!autoSize_)
         return;
     WindowDc screen(nullptr);
-    ScopedSelect font(screen.get(), Font().Handle());
+    ScopedSelect font(screen.get(), Font().Handle(PixelsPerInch()));
     TEXTMETRICW metrics{};
     GetTextMetricsW(screen.get(), &metrics);
     // The sunken border takes two pixels on each side, and the text a pixel

@@ -12,7 +12,7 @@ TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) {
 
 void TGroupBox::PaintWindow(HDC dc, const RECT& client) {
     TWinControl::PaintWindow(dc, client);
-    ScopedSelect font(dc, Font().Handle());
+    ScopedSelect font(dc, Font().Handle(PixelsPerInch()));
     TEXTMETRICW metrics;
     GetTextMetricsW(dc, &metrics);
     // The frame runs through the middle of the caption's line.

@@ -1,8 +1,11 @@
 #include "framework/widgets/Image.h"
 
+#include "framework/core/Application.h"
 #include "framework/core/Dpi.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/Text.h"
+
+#include <utility>
 
 namespace fw {
 
@@ -23,25 +26,69 @@ void TImage::ClearPicture() {
 }
 
 void TImage::SetPictureResource(const std::string& name) {
-    std::wstring wide = ToWide(name);
+    std::string old = std::exchange(resourceName_, name);
+    applicationIcon_ = false;
+    try {
+        LoadPicture();
+    } catch (...) {
+        resourceName_ = old;
+        throw;
+    }
+}
+
+void TImage::SetApplicationIcon() {
+    resourceName_.clear();
+    applicationIcon_ = true;
+    LoadPicture();
+}
+
+void TImage::LoadPicture() {
+    int dpi = PictureDpi(PixelsPerInch());
+    if (applicationIcon_) {
+        ClearPicture();
+        icon_ = Application()->Icon(ScaleTo(32, dpi));
+        return PictureChanged();
+    }
+    if (resourceName_.empty())
+        return;
     HINSTANCE instance = GetModuleHandleW(nullptr);
+    std::wstring wide = ToWide(resourceName_);
+    int drawnDpi;
+    std::wstring drawn = PictureResource(resourceName_, dpi, drawnDpi);
+    // Not a DIB section: the run-length encoded pictures are decoded into a
+    // device-dependent bitmap.
     if (auto bitmap =
-            static_cast<HBITMAP>(LoadImageW(instance, wide.c_str(), IMAGE_BITMAP, 0, 0, 0)))
-        return SetBitmap(bitmap);
-    auto icon = static_cast<HICON>(LoadImageW(instance, wide.c_str(), IMAGE_ICON, 0, 0, 0));
+            static_cast<HBITMAP>(LoadImageW(instance, drawn.c_str(), IMAGE_BITMAP, 0, 0, 0))) {
+        ClearPicture();
+        bitmap_.reset(bitmap);
+        return PictureChanged();
+    }
+    auto icon = static_cast<HICON>(
+        LoadImageW(instance, wide.c_str(), IMAGE_ICON, ScaleTo(32, dpi), ScaleTo(32, dpi), 0));
     if (!icon)
-        throw Exception("no bitmap or icon resource named '" + name + "'");
-    SetIcon(icon);
+        throw Exception("no bitmap or icon resource named '" + resourceName_ + "'");
+    ClearPicture();
+    icon_ = icon;
     ownsIcon_ = true;
+    PictureChanged();
+}
+
+void TImage::ScaleChanged() {
+    TGraphicControl::ScaleChanged();
+    LoadPicture();
 }
 
 void TImage::SetBitmap(HBITMAP bitmap) {
+    resourceName_.clear();
+    applicationIcon_ = false;
     ClearPicture();
     bitmap_.reset(bitmap);
     PictureChanged();
 }
 
 void TImage::SetIcon(HICON icon) {
+    resourceName_.clear();
+    applicationIcon_ = false;
     ClearPicture();
     icon_ = icon;
     PictureChanged();
@@ -50,7 +97,7 @@ void TImage::SetIcon(HICON icon) {
 void TImage::PictureChanged() {
     SIZE picture = PictureSize();
     if (autoSize_ && picture.cx > 0 && picture.cy > 0)
-        SetBounds(Left(), Top(), ScaleFromScreen(picture.cx), ScaleFromScreen(picture.cy));
+        SetSizeOnScreen(picture.cx, picture.cy);
     Invalidate();
 }
 

@@ -14,12 +14,17 @@ public:
     ~TImage() override;
 
     // Loads a bitmap, or failing that an icon, from the program's resources.
+    // A bitmap drawn for the control's resolution is taken where there is
+    // one: "BANNER_144" is "BANNER" drawn for 144 dpi.
     void SetPictureResource(const std::string& name);
+    // The program's icon, as drawn at the control's resolution.
+    void SetApplicationIcon();
     // Takes over the bitmap.
     void SetBitmap(HBITMAP bitmap);
     // The icon stays the caller's (shared icons such as the application's).
     void SetIcon(HICON icon);
     bool Empty() const { return !bitmap_ && !icon_; }
+    HICON Icon() const { return icon_; }
     // Size of the picture in pixels; 0 when empty.
     SIZE PictureSize() const;
 
@@ -34,11 +39,15 @@ public:
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool value);
 
+    // The picture drawn for the new resolution.
+    void ScaleChanged() override;
+
 protected:
     void Paint(TCanvas& canvas) override;
 
 private:
     void ClearPicture();
+    void LoadPicture();
     void PictureChanged();
     RECT Destination(SIZE picture) const;
     void DrawBitmap(HDC dc, const RECT& target, SIZE picture) const;
@@ -46,6 +55,9 @@ private:
     GdiHandle<HBITMAP> bitmap_;
     HICON icon_ = nullptr;
     bool ownsIcon_ = false;
+    // Where the picture comes from, to draw it again at another resolution.
+    std::string resourceName_;
+    bool applicationIcon_ = false;
     bool autoSize_ = false;
     bool stretch_ = false;
     bool center_ = false;

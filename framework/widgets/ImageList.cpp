@@ -1,25 +1,34 @@
 #include "framework/widgets/ImageList.h"
 
+#include "framework/core/Dpi.h"
 #include "framework/core/Exceptions.h"
-#include "framework/core/Text.h"
 
 namespace fw {
 
 namespace {
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
-}
+} // namespace
 
 TImageList::TImageList(TComponent* owner) : TComponent(owner) {}
 
 TImageList::~TImageList() {
-    if (handle_)
-        ImageList_Destroy(handle_);
+    for (const Drawn& drawn : lists_)
+        ImageList_Destroy(drawn.list);
 }
 
-HIMAGELIST TImageList::Handle() {
-    if (!handle_)
-        handle_ = ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK, 0, 4);
-    return handle_;
+HIMAGELIST TImageList::Handle(int dpi) {
+    if (resourceName_.empty())
+        dpi = PictureDpi(dpi);
+    else
+        PictureResource(resourceName_, dpi, dpi);
+    for (const Drawn& drawn : lists_)
+        if (drawn.dpi == dpi)
+            return drawn.list;
+    Drawn drawn{dpi, ImageList_Create(ScaleTo(width_, dpi), ScaleTo(height_, dpi),
+                                      ILC_COLOR24 | ILC_MASK, 0, 4)};
+    lists_.push_back(drawn);
+    LoadResource(drawn);
+    return drawn.list;
 }
 
 int TImageList::Count() {
@@ -41,11 +50,11 @@ void TImageList::SetHeight(int height) {
 }
 
 void TImageList::Resize() {
-    if (!handle_)
-        return;
-    // Changing the size empties the list; the strip is cut again at the new size.
-    ImageList_SetIconSize(handle_, width_, height_);
-    LoadResource();
+    // Changing the size empties a list; the strip is cut again at the new size.
+    for (const Drawn& drawn : lists_) {
+        ImageList_SetIconSize(drawn.list, ScaleTo(width_, drawn.dpi), ScaleTo(height_, drawn.dpi));
+        LoadResource(drawn);
+    }
 }
 
 void TImageList::SetResourceName(const std::string& name) {
@@ -53,19 +62,22 @@ void TImageList::SetResourceName(const std::string& name) {
         return;
     resourceName_ = name;
     Clear();
-    LoadResource();
+    for (const Drawn& drawn : lists_)
+        LoadResource(drawn);
 }
 
-void TImageList::LoadResource() {
+void TImageList::LoadResource(const Drawn& drawn) {
     if (resourceName_.empty())
         return;
-    std::wstring name = ToWide(resourceName_);
-    // As a DIB section, the strip needs no conversion for the screen first.
-    auto strip = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name.c_str(),
-                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    // Not a DIB section: the run-length encoded strips are decoded into a
+    // device-dependent bitmap.
+    int dpi;
+    std::wstring name = PictureResource(resourceName_, drawn.dpi, dpi);
+    auto strip = static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, 0));
     if (!strip)
         throw Exception("no bitmap resource named '" + resourceName_ + "'");
-    AddMasked(strip, kTransparent);
+    ImageList_AddMasked(drawn.list, strip, kTransparent);
     DeleteObject(strip);
 }
 
@@ -74,8 +86,8 @@ void TImageList::AddMasked(HBITMAP strip, COLORREF mask) {
 }
 
 void TImageList::Clear() {
-    if (handle_)
-        ImageList_Remove(handle_, -1);
+    for (const Drawn& drawn : lists_)
+        ImageList_Remove(drawn.list, -1);
 }
 
 } // namespace fw

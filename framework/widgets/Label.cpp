@@ -1,6 +1,5 @@
 #include "framework/widgets/Label.h"
 
-#include "framework/core/Dpi.h"
 #include "framework/core/Text.h"
 
 namespace fw {
@@ -55,7 +54,7 @@ void TLabel::AdjustSize() {
     // A memory DC measures as the screen does, and costs far less under Wine
     // than the screen's own DC.
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, const_cast<TFont&>(Font()).Handle());
+    HGDIOBJ old = SelectObject(dc, const_cast<TFont&>(Font()).Handle(PixelsPerInch()));
     std::wstring text = ToWide(Text());
     if (text.empty())
         text = L" ";

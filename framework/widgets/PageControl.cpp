@@ -1,6 +1,5 @@
 #include "framework/widgets/PageControl.h"
 
-#include "framework/core/Dpi.h"
 #include "framework/core/Text.h"
 
 #include <commctrl.h>

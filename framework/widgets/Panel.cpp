@@ -39,7 +39,7 @@ void TPanel::PaintWindow(HDC dc, const RECT& client) {
     DrawBevel(dc, r, bevelInner_);
     std::string caption = Text();
     if (!caption.empty()) {
-        HGDIOBJ old = SelectObject(dc, Font().Handle());
+        HGDIOBJ old = SelectObject(dc, Font().Handle(PixelsPerInch()));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, ColorToRGB(Font().Color()));
         std::wstring text = ToWide(caption);

@@ -1,6 +1,5 @@
 #include "framework/widgets/ToolBar.h"
 
-#include "framework/core/Dpi.h"
 #include "framework/widgets/ImageList.h"
 #include "framework/core/Text.h"
 
@@ -39,7 +38,7 @@ void TToolBar::HandleCreated() {
     HWND hwnd = RawHandle();
     SendMessageW(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     if (images_)
-        SendMessageW(hwnd, TB_SETIMAGELIST, 0, LPARAM(images_->Handle()));
+        SendMessageW(hwnd, TB_SETIMAGELIST, 0, LPARAM(ImagesHandle()));
     RebuildButtons();
     // The tips start active. Wine makes the tip window only when it is first
     // asked for, which costs a window at start-up: it is asked for here only
@@ -48,14 +47,27 @@ void TToolBar::HandleCreated() {
         UpdateHints();
 }
 
+HIMAGELIST TToolBar::ImagesHandle() {
+    return images_ ? images_->Handle(PixelsPerInch()) : nullptr;
+}
+
 void TToolBar::ApplySizes() {
     HWND hwnd = RawHandle();
-    int imageWidth = images_ ? images_->Width() : 16;
-    int imageHeight = images_ ? images_->Height() : 16;
+    int imageWidth = ToScreen(16), imageHeight = ToScreen(16);
+    if (HIMAGELIST list = ImagesHandle())
+        ImageList_GetIconSize(list, &imageWidth, &imageHeight);
     SendMessageW(hwnd, TB_SETMAXTEXTROWS, showCaptions_ ? 1 : 0, 0);
     SendMessageW(hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(imageWidth, imageHeight));
     SendMessageW(hwnd, TB_SETBUTTONSIZE, 0,
-                 MAKELPARAM(ScaleToScreen(buttonWidth_), ScaleToScreen(buttonHeight_)));
+                 MAKELPARAM(ToScreen(buttonWidth_), ToScreen(buttonHeight_)));
+}
+
+void TToolBar::ScaleChanged() {
+    TWinControl::ScaleChanged();
+    if (!RawHandle())
+        return;
+    SendMessageW(RawHandle(), TB_SETIMAGELIST, 0, LPARAM(ImagesHandle()));
+    RebuildButtons();
 }
 
 void TToolBar::RebuildButtons() {
@@ -76,7 +88,7 @@ void TToolBar::RebuildButtons() {
         item.iString = -1;
         if (button->Style() == tbsSeparator) {
             item.fsStyle = BTNS_SEP;
-            item.iBitmap = ScaleToScreen(button->Width()); // a separator's width
+            item.iBitmap = ToScreen(button->Width()); // a separator's width
         } else {
             item.fsStyle = BTNS_BUTTON;
             item.iBitmap = button->ImageIndex() >= 0 ? button->ImageIndex() : I_IMAGENONE;
@@ -129,7 +141,7 @@ void TToolBar::SetImages(TImageList* images) {
         return;
     images_ = images;
     if (RawHandle()) {
-        SendMessageW(RawHandle(), TB_SETIMAGELIST, 0, LPARAM(images ? images->Handle() : nullptr));
+        SendMessageW(RawHandle(), TB_SETIMAGELIST, 0, LPARAM(ImagesHandle()));
         RebuildButtons();
     }
 }

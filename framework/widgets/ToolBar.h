@@ -4,6 +4,8 @@
 #include "framework/widgets/ToolButton.h"
 #include "framework/window/WinControl.h"
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -42,6 +44,8 @@ public:
     bool HandleNotify(NMHDR& header, LRESULT& result) override;
     bool OwnsWindow(HWND window) const override;
     void UpdateHints() override;
+    // The pictures drawn for the new resolution, and buttons of its size.
+    void ScaleChanged() override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -57,6 +61,8 @@ private:
     void ButtonStateChanged(TToolButton& button);
     TToolButton* FindButton(int commandId) const;
     void RebuildButtons();
+    // The image list drawn for the tool bar's resolution; null without images.
+    HIMAGELIST ImagesHandle();
     void ApplySizes();
     void AdjustHeight();
     // Whether the form shows hints; it governs the tips of its tool bars.

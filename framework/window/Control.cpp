@@ -47,9 +47,9 @@ void TControl::SetBoundsOnScreen(const RECT& bounds) {
     RECT current = BoundsOnScreen();
     if (EqualRect(&bounds, &current))
         return;
-    ApplyBounds(ScaleFromScreen(bounds.left), ScaleFromScreen(bounds.top),
-                ScaleFromScreen(bounds.right - bounds.left),
-                ScaleFromScreen(bounds.bottom - bounds.top), bounds);
+    ApplyBounds(FromScreen(bounds.left), FromScreen(bounds.top),
+                FromScreen(bounds.right - bounds.left), FromScreen(bounds.bottom - bounds.top),
+                bounds);
 }
 
 void TControl::SetSizeOnScreen(int width, int height) {
@@ -60,9 +60,29 @@ void TControl::SetSizeOnScreen(int width, int height) {
 RECT TControl::BoundsOnScreen() const {
     if (boundsOnScreen_)
         return *boundsOnScreen_;
-    int left = ScaleToScreen(left_);
-    int top = ScaleToScreen(top_);
-    return {left, top, left + ScaleToScreen(width_), top + ScaleToScreen(height_)};
+    int left = ToScreen(left_);
+    int top = ToScreen(top_);
+    return {left, top, left + ToScreen(width_), top + ToScreen(height_)};
+}
+
+int TControl::PixelsPerInch() const {
+    return parent_ ? parent_->PixelsPerInch() : ScreenDpi();
+}
+
+int TControl::ToScreen(int pixelsAt96) const {
+    return ScaleTo(pixelsAt96, PixelsPerInch());
+}
+
+int TControl::FromScreen(int screenPixels) const {
+    return ScaleFrom(screenPixels, PixelsPerInch());
+}
+
+void TControl::ScaleChanged() {
+    // Bounds measured at the old resolution are measured again by their
+    // rule (alignment, text size) once the fonts are remade.
+    boundsOnScreen_.reset();
+    BoundsChanged();
+    FontChanged();
 }
 
 void TControl::ApplyBounds(int left, int top, int width, int height, std::optional<RECT> onScreen) {

@@ -47,6 +47,15 @@ public:
     // its parent's client area.
     RECT BoundsOnScreen() const;
 
+    // The resolution the control is drawn at: its form's.
+    virtual int PixelsPerInch() const;
+    // Pixels at 96 dpi to device pixels at the control's resolution, and back.
+    int ToScreen(int pixelsAt96) const;
+    int FromScreen(int screenPixels) const;
+    // The form moved to another resolution: the control lays itself out
+    // again from its 96-dpi values, as if it had been made at that one.
+    virtual void ScaleChanged();
+
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
 

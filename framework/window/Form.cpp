@@ -2,6 +2,7 @@
 
 #include "framework/core/Application.h"
 #include "framework/core/Dpi.h"
+#include "framework/core/Exceptions.h"
 #include "framework/window/FormMenu.h"
 
 #include <utility>
@@ -11,6 +12,8 @@ namespace fw {
 namespace {
 // Posted to the form: the control that held the focus was disabled or hidden.
 constexpr UINT kHandFocusMessage = WM_APP + 0x101;
+// WM_GETDPISCALEDSIZE, from Windows 10 (1703): the size at a resolution to come.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 // WM_SYSCOLORCHANGE reaches top-level windows only: the common controls
 // among the children (tool bar, tabs, status bar) are told here, and the
@@ -35,13 +38,14 @@ bool IsWithin(const TControl* control, const TControl* container) {
 }
 } // namespace
 
-TForm::TForm(TComponent* owner) : TWinControl(owner) {
+TForm::TForm(TComponent* owner) : TWinControl(owner), dpi_(ScreenDpi()) {
     SetVisible(false);
 }
 
 void TForm::BeforeDestruction() {
+    // A fault in the handler is shown, and the form still goes.
     if (OnDestroy)
-        OnDestroy(this);
+        RunGuarded([this] { OnDestroy(this); });
     DestroyHandle();
     SetMenu(nullptr);
     DestroyComponents();
@@ -70,11 +74,45 @@ void TForm::SetMenu(TFormMenu* menu) {
 
 void TForm::HandleCreated() {
     TWinControl::HandleCreated();
+    // The window was made at the form's size scaled, before it could answer
+    // WM_GETMINMAXINFO (a window larger than the screen is cut to it): it
+    // takes its exact size now.
+    RECT made;
+    GetWindowRect(RawHandle(), &made);
+    SIZE size = OuterSize(dpi_);
+    if (made.right - made.left != size.cx || made.bottom - made.top != size.cy)
+        BoundsChanged();
+    SetIcons();
+    // Made on a monitor whose resolution is not the system's.
+    if (int dpi = WindowDpi(RawHandle()); dpi != dpi_)
+        ChangeDpi(dpi, nullptr);
+}
+
+void TForm::SetIcons() {
     // A dialog frame shows no icon.
-    if (HICON icon = Application()->Icon(); icon && borderStyle_ != bsDialog) {
-        SendMessageW(RawHandle(), WM_SETICON, ICON_BIG, LPARAM(icon));
-        SendMessageW(RawHandle(), WM_SETICON, ICON_SMALL, LPARAM(icon));
-    }
+    if (borderStyle_ == bsDialog)
+        return;
+    int dpi = PictureDpi(dpi_);
+    if (HICON big = Application()->Icon(ScaleTo(32, dpi)))
+        SendMessageW(RawHandle(), WM_SETICON, ICON_BIG, LPARAM(big));
+    if (HICON small = Application()->Icon(ScaleTo(16, dpi)))
+        SendMessageW(RawHandle(), WM_SETICON, ICON_SMALL, LPARAM(small));
+}
+
+void TForm::ChangeDpi(int dpi, const RECT* suggested) {
+    dpi_ = dpi;
+    // Every control drops its measures of the old resolution before the
+    // window is moved: an alignment would take them for measures of the new.
+    ScaleChanged();
+    FitFrameToClient();
+    // The place Windows suggests; the size is the form's own at that
+    // resolution, which Windows asked for first (WM_GETDPISCALEDSIZE).
+    if (suggested)
+        SetBounds(suggested->left, suggested->top, Width(), Height());
+    SetIcons();
+    if (RawHandle())
+        RedrawWindow(RawHandle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TForm::DestroyHandle() {
@@ -85,9 +123,10 @@ void TForm::DestroyHandle() {
 }
 
 void TForm::BoundsChanged() {
-    if (RawHandle())
-        MoveWindow(RawHandle(), Left(), Top(), ScaleToScreen(Width()), ScaleToScreen(Height()),
-                   TRUE);
+    if (!RawHandle())
+        return;
+    SIZE size = OuterSize(dpi_);
+    MoveWindow(RawHandle(), Left(), Top(), size.cx, size.cy, TRUE);
 }
 
 bool TForm::Showing() const {
@@ -123,8 +162,9 @@ void TForm::UpdateShowing() {
 void TForm::CenterOnScreen() {
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    int width = ScaleToScreen(Width());
-    int height = ScaleToScreen(Height());
+    SIZE size = OuterSize(dpi_);
+    int width = size.cx;
+    int height = size.cy;
     int left = work.left + (work.right - work.left - width) / 2;
     int top = work.top + (work.bottom - work.top - height) / 2;
     SetBounds(left, top, Width(), Height());
@@ -219,6 +259,12 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOLORCHANGE:
         RepaintInSystemColors(RawHandle());
         break;
+    case WM_DPICHANGED:
+        ChangeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case kGetDpiScaledSize:
+        *reinterpret_cast<SIZE*>(lParam) = OuterSize(int(wParam));
+        return TRUE;
     case WM_GETMINMAXINFO: {
         LRESULT result = DefaultHandler(message, wParam, lParam);
         GetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));

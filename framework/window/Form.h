@@ -64,6 +64,13 @@ public:
     // Runs OnCreate; the form's own class calls it once its layout is read.
     void DoCreate();
 
+    // The resolution of the monitor the form is on.
+    int PixelsPerInch() const override { return dpi_; }
+    // The form moved to a monitor of another resolution (WM_DPICHANGED):
+    // it takes the place Windows suggests, if any, and lays itself out again
+    // from its 96-dpi values, as if it had been made at that resolution.
+    void ChangeDpi(int dpi, const RECT* suggested);
+
     TWinControl* ActiveControl() const { return activeControl_; }
     void SetActiveControl(TWinControl* control) { FocusRequested(control); }
 
@@ -99,6 +106,12 @@ private:
     void CenterOnScreen();
     // The outer size that holds the client size asked for.
     void FitFrameToClient();
+    // The window's size in device pixels at a resolution: the client size
+    // asked for, scaled, in the frame of that resolution, or else the
+    // form's size scaled.
+    SIZE OuterSize(int dpi);
+    // The program's icon as drawn for the form's resolution.
+    void SetIcons();
     // The window of the main form, to own a dialog; null for the main form.
     HWND DialogOwner() const;
 
@@ -110,6 +123,7 @@ private:
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
     TPosition position_ = poDesigned;
+    int dpi_;
     TFormMenu* menu_ = nullptr;
     TWinControl* activeControl_ = nullptr;
     // A control that lost the focus by being disabled or hidden: once the

@@ -4,6 +4,8 @@
 #include "framework/core/Dpi.h"
 #include "framework/window/FormMenu.h"
 
+#include <algorithm>
+
 namespace fw {
 
 namespace {
@@ -71,14 +73,14 @@ void TForm::CreateParams(TCreateParams& params) {
 int TForm::ClientWidth() const {
     RECT client;
     if (RawHandle() && GetClientRect(RawHandle(), &client))
-        return ScaleFromScreen(client.right);
+        return FromScreen(client.right);
     return clientWidth_ >= 0 ? clientWidth_ : Width();
 }
 
 int TForm::ClientHeight() const {
     RECT client;
     if (RawHandle() && GetClientRect(RawHandle(), &client))
-        return ScaleFromScreen(client.bottom);
+        return FromScreen(client.bottom);
     return clientHeight_ >= 0 ? clientHeight_ : Height();
 }
 
@@ -98,13 +100,29 @@ void TForm::FitFrameToClient() {
     TCreateParams params;
     CreateParams(params);
     RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, params.style, params.menu != nullptr, params.exStyle);
+    AdjustWindowRectForDpi(frame, params.style, params.menu != nullptr, params.exStyle, dpi_);
     // The frame is in screen pixels; the form's size in pixels at 96 dpi.
-    int frameWidth = ScaleFromScreen(frame.right - frame.left);
-    int frameHeight = ScaleFromScreen(frame.bottom - frame.top);
+    int frameWidth = FromScreen(frame.right - frame.left);
+    int frameHeight = FromScreen(frame.bottom - frame.top);
     int width = clientWidth_ >= 0 ? clientWidth_ + frameWidth : Width();
     int height = clientHeight_ >= 0 ? clientHeight_ + frameHeight : Height();
     SetBounds(Left(), Top(), width, height);
+}
+
+SIZE TForm::OuterSize(int dpi) {
+    SIZE size{ScaleTo(Width(), dpi), ScaleTo(Height(), dpi)};
+    if (clientWidth_ < 0 && clientHeight_ < 0)
+        return size;
+    TCreateParams params;
+    CreateParams(params);
+    RECT frame{0, 0, ScaleTo(std::max(clientWidth_, 0), dpi),
+               ScaleTo(std::max(clientHeight_, 0), dpi)};
+    AdjustWindowRectForDpi(frame, params.style, params.menu != nullptr, params.exStyle, dpi);
+    if (clientWidth_ >= 0)
+        size.cx = frame.right - frame.left;
+    if (clientHeight_ >= 0)
+        size.cy = frame.bottom - frame.top;
+    return size;
 }
 
 } // namespace fw

@@ -1,6 +1,5 @@
 #include "framework/window/GraphicControl.h"
 
-#include "framework/core/Dpi.h"
 #include "framework/window/WinControl.h"
 
 namespace fw {
@@ -11,19 +10,18 @@ void TGraphicControl::Invalidate() {
     TWinControl* parent = Parent();
     if (!parent || !parent->HandleAllocated())
         return;
-    int left = ScaleToScreen(Left());
-    int top = ScaleToScreen(Top());
-    RECT r{left, top, left + ScaleToScreen(Width()), top + ScaleToScreen(Height())};
+    RECT r = BoundsOnScreen();
     InvalidateRect(parent->Handle(), &r, TRUE);
 }
 
 RECT TGraphicControl::ClientRectOnScreen() const {
-    return {0, 0, ScaleToScreen(Width()), ScaleToScreen(Height())};
+    RECT r = BoundsOnScreen();
+    return {0, 0, r.right - r.left, r.bottom - r.top};
 }
 
 void TGraphicControl::PaintTo(HDC dc) {
     TCanvas canvas(dc);
-    canvas.UseFont(Font());
+    canvas.UseFont(Font(), PixelsPerInch());
     Paint(canvas);
 }
 

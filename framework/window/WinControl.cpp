@@ -2,7 +2,6 @@
 // properties, children, tab order and focus.
 #include "framework/window/WinControl.h"
 
-#include "framework/core/Dpi.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/Text.h"
 
@@ -279,6 +278,13 @@ void TWinControl::AlignControls() {
         }
     }
     aligning_ = false;
+}
+
+void TWinControl::ScaleChanged() {
+    for (TControl* child : controls_)
+        child->ScaleChanged();
+    TControl::ScaleChanged();
+    AlignControls();
 }
 
 bool TWinControl::DialogChar(char key) {

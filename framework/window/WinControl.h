@@ -44,6 +44,9 @@ public:
     void UpdateHints() override;
     // Places the aligned children along the edges of the client area.
     void AlignControls();
+    // The children first, so that this control's rules (alignment, pages)
+    // place them last.
+    void ScaleChanged() override;
 
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool value) { tabStop_ = value; }
@@ -164,7 +167,7 @@ protected:
     void FontChanged() override;
     // The GDI font the window draws with: the control's own, unless the
     // control needs a variant of it.
-    virtual HFONT WindowFont() { return Font().Handle(); }
+    virtual HFONT WindowFont() { return Font().Handle(PixelsPerInch()); }
     void ColorChanged() override;
     void ParentChanged() override;
 
@@ -181,6 +184,11 @@ private:
     bool PressAccessKey(WPARAM character);
     bool HandleMouseDown(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
+    // The client area as WM_PAINT shows it: background, then windowless children.
+    void PaintClient(HDC dc, const RECT& client);
+    void PrintClient(HDC dc);
+    LRESULT Print(HDC dc, LPARAM flags);
+    void PrintChildWindows(HDC dc, LPARAM flags);
     void Unbind();
     bool HoldsFocus() const;
     TWinControl& RootOrSelf();

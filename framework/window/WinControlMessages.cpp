@@ -3,7 +3,6 @@
 // events, exceptions from handlers caught and shown.
 #include "framework/window/WinControl.h"
 
-#include "framework/core/Dpi.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/Text.h"
 
@@ -135,6 +134,8 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             AlignControls();
         break;
     case WM_ERASEBKGND:
+        // The background is painted with the rest, in WM_PAINT and
+        // WM_PRINTCLIENT, so that nothing flickers.
         if (!subclassed_)
             return 1;
         break;
@@ -144,6 +145,14 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_PRINTCLIENT:
+        if (!subclassed_) {
+            PrintClient(HDC(wParam));
+            return 0;
+        }
+        break;
+    case WM_PRINT:
+        return Print(HDC(wParam), lParam);
     }
     return DefaultHandler(message, wParam, lParam);
 }
@@ -219,10 +228,10 @@ bool TWinControl::HandleMouseDown(UINT message, WPARAM, LPARAM lParam) {
     TShiftState shift = CurrentShiftState();
     if (TControl* child = GraphicChildAt(x, y)) {
         RECT r = child->BoundsOnScreen();
-        child->MouseDown(button, shift, ScaleFromScreen(x - r.left), ScaleFromScreen(y - r.top));
+        child->MouseDown(button, shift, FromScreen(x - r.left), FromScreen(y - r.top));
         return !subclassed_;
     }
-    MouseDown(button, shift, ScaleFromScreen(x), ScaleFromScreen(y));
+    MouseDown(button, shift, FromScreen(x), FromScreen(y));
     return false;
 }
 

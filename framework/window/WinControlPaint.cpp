@@ -42,18 +42,6 @@ private:
     HDC dc_;
 };
 
-class SavedDc {
-public:
-    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    SavedDc(const SavedDc&) = delete;
-    SavedDc& operator=(const SavedDc&) = delete;
-    ~SavedDc() { RestoreDC(dc_, saved_); }
-
-private:
-    HDC dc_;
-    int saved_;
-};
-
 // The part of the update rectangle where windowless children are drawn.
 RECT WindowlessArea(const TWinControl& parent, const RECT& update) {
     RECT area{};
@@ -103,9 +91,23 @@ void TWinControl::Paint() {
     GdiHandle<HBITMAP> bitmap(CreateCompatibleBitmap(dc, width, height));
     ScopedSelect selected(memory.get(), bitmap.get());
     SetViewportOrgEx(memory.get(), -area.left, -area.top, nullptr);
-    PaintWindow(memory.get(), client);
-    PaintGraphicChildren(memory.get());
+    PaintClient(memory.get(), client);
     BitBlt(dc, area.left, area.top, width, height, memory.get(), area.left, area.top, SRCCOPY);
+}
+
+// WM_PRINTCLIENT: the same picture as on screen, drawn straight into the DC,
+// which is off screen already (a print, or a control's own background).
+void TWinControl::PrintClient(HDC dc) {
+    RECT client;
+    GetClientRect(handle_, &client);
+    SavedDc saved(dc);
+    IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
+    PaintClient(dc, client);
+}
+
+void TWinControl::PaintClient(HDC dc, const RECT& client) {
+    PaintWindow(dc, client);
+    PaintGraphicChildren(dc);
 }
 
 HBRUSH TWinControl::BackgroundBrush() {

@@ -18,4 +18,14 @@ std::wstring FileNamePart(std::wstring_view path);
 // The help file that lies beside the program file `programPath`.
 std::wstring HelpFileBeside(std::wstring_view programPath);
 
+// The longest path that every Windows call takes as it is, without its
+// terminating zero: MAX_PATH - 1.
+constexpr std::size_t kLongestPlainPath = 259;
+// A full path longer than kLongestPlainPath in the extended-length form
+// ("\\?\C:\..." or "\\?\UNC\server\..."), which file calls take whatever
+// the system's settings; any other path as it is.
+std::wstring ExtendedLengthPath(std::wstring_view path);
+// The usual form of a path that may be in the extended-length form.
+std::wstring PlainPath(std::wstring_view path);
+
 } // namespace hh_funcs

@@ -2,7 +2,7 @@
 
 #include "help/rules/ReportText.h"
 
-#include <cstdio>
+#include <string>
 
 namespace hh_funcs {
 
@@ -14,9 +14,10 @@ std::string Tabbed(const std::string& value) {
 }
 
 std::string Hex(std::uint32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(value));
-    return Tabbed(text);
+    std::string hex;
+    for (std::uint32_t rest = value; rest != 0 || hex.size() < 4; rest >>= 4)
+        hex.insert(hex.begin(), "0123456789ABCDEF"[rest & 0xF]);
+    return Tabbed("0x" + hex);
 }
 
 std::string Joined(const std::vector<std::string>& parameters) {
@@ -27,11 +28,9 @@ std::string Joined(const std::vector<std::string>& parameters) {
 }
 
 std::string SystemLine(const ReportFacts& f) {
-    char text[96];
-    std::snprintf(text, sizeof text, "!Operating System:      %s %u.%u.%u",
-                  f.ntFamily ? "\tWindows NT" : "\tWindows", f.systemMajor, f.systemMinor,
-                  f.systemBuild);
-    return text;
+    return std::string("!Operating System:      ") + (f.ntFamily ? "\tWindows NT" : "\tWindows") +
+           ' ' + std::to_string(f.systemMajor) + '.' + std::to_string(f.systemMinor) + '.' +
+           std::to_string(f.systemBuild);
 }
 } // namespace
 

@@ -54,8 +54,18 @@ void RemoveTree(const std::wstring& path) {
     RemoveDirectoryW(path.c_str());
 }
 
+std::wstring MakeLongFolder(const std::wstring& base, std::size_t length) {
+    std::wstring folder = base;
+    while (folder.size() < length) {
+        folder += L"\\un-dossier-au-nom-assez-long-pour-la-classe";
+        EXPECT_TRUE(CreateDirectoryW(hh_funcs::ForFileCall(folder).c_str(), nullptr));
+    }
+    return folder;
+}
+
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file = CreateFileW(hh_funcs::ForFileCall(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE) << "cannot write a test file";
     DWORD written = 0;
     WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
@@ -63,8 +73,9 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
 }
 
 std::string ReadBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file =
+        CreateFileW(hh_funcs::ForFileCall(path).c_str(), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return {};
     std::string bytes(GetFileSize(file, nullptr), '\0');
@@ -76,7 +87,7 @@ std::string ReadBytes(const std::wstring& path) {
 }
 
 bool Exists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(hh_funcs::ForFileCall(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -26,6 +26,9 @@ private:
 };
 
 void RemoveTree(const std::wstring& path);
+// Makes folders inside `base`, one in another, until the path is at least
+// `length` characters long; the innermost one.
+std::wstring MakeLongFolder(const std::wstring& base, std::size_t length);
 void WriteBytes(const std::wstring& path, const std::string& bytes);
 // The file's bytes; empty when it cannot be read.
 std::string ReadBytes(const std::wstring& path);

@@ -25,8 +25,22 @@ wine_prefix_ensure() {
             WINEPREFIX=$prefix wineserver -w
             touch "$prefix/.sixpointe-ready"
         fi
+        wine_prefix_windows_version "$prefix"
         wine_prefix_fonts "$prefix"
     ) 9>"$prefix.lock"
+}
+
+# The prefix passes for Windows 10, as most users' systems do. Windows then
+# tells a program the truth only if its manifest declares Windows 10 support,
+# else "Windows 8", and Wine does the same: the tests see what users see.
+# Done once per prefix; a running session takes it at once.
+wine_prefix_windows_version() {
+    local prefix=$1
+    [ -f "$prefix/.sixpointe-win10" ] && return 0
+    WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null 2>&1
+    # The server that call started must be gone before a session starts its own.
+    WINEPREFIX=$prefix wineserver -w
+    touch "$prefix/.sixpointe-win10"
 }
 
 # A new prefix finds neither Tahoma (the program's font) nor Marlett (the

@@ -29,17 +29,37 @@ ICON = (23, 95, 57, 129)
 
 
 def read_bmp(path):
-    """A bottom-up 24-bit BMP as an Image."""
+    """A bottom-up 8-bit BMP, run-length encoded (BI_RLE8) with its palette, as an Image."""
     with open(path, "rb") as f:
         blob = f.read()
     offset = struct.unpack_from("<I", blob, 10)[0]
-    width, height = struct.unpack_from("<ii", blob, 18)
-    stride = (width * 3 + 3) & ~3
-    rows = []
-    for y in range(height - 1, -1, -1):
-        row = blob[offset + y * stride:offset + y * stride + width * 3]
-        rows.append(b"".join(bytes((row[i + 2], row[i + 1], row[i])) for i in range(0, len(row), 3)))
-    return screen.Image(width, height, b"".join(rows))
+    header, width, height = struct.unpack_from("<Iii", blob, 14)
+    bits, compression = struct.unpack_from("<HI", blob, 28)
+    colours = struct.unpack_from("<I", blob, 46)[0] or 256
+    assert (bits, compression) == (8, 1), "an 8-bit run-length encoded bitmap"
+    palette = [bytes((blob[at + 2], blob[at + 1], blob[at]))
+               for at in range(14 + header, 14 + header + 4 * colours, 4)]
+    pixels = [[b"\0\0\0"] * width for _ in range(height)]
+    x, row, at = 0, 0, offset
+    while at + 1 < len(blob):
+        count, value = blob[at], blob[at + 1]
+        at += 2
+        if count:
+            for _ in range(count):
+                pixels[row][x] = palette[value]
+                x += 1
+        elif value == 0:
+            x, row = 0, row + 1
+        elif value == 1:
+            break
+        elif value == 2:
+            x, row, at = x + blob[at], row + blob[at + 1], at + 2
+        else:
+            for i in range(value):
+                pixels[row][x] = palette[blob[at + i]]
+                x += 1
+            at += (value + 1) // 2 * 2
+    return screen.Image(width, height, b"".join(b"".join(r) for r in reversed(pixels)))
 
 
 def capture_window(name):

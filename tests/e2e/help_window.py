@@ -3,10 +3,12 @@ menu item "Rubriques de l'aide" chosen by keys; each opens the HTML Help window,
 none is left once the program has ended, by "Quitter" or by the close box. The help
 window opens beside the program, leaving its tool bar and close box in view, with its
 Contents, Index and Search tabs (its picture is kept in --artifacts DIR). Started with "/debug", the program writes its report
-on the help environment beside itself; started without, it removes it.
+on the help environment beside itself; started without, it removes it. The report names
+the system as it is: Windows 10.
 """
 
 import os
+import re
 
 import e2e
 from sixpointe_window import MainWindow, artifacts_dir
@@ -74,6 +76,9 @@ def check_debug_report(args):
         e2e.wait_until(lambda: os.path.exists(report) and len(report_lines(report)) == 22, 10,
                        "the 22 lines of HHDebug.txt")
         lines = report_lines(report)
+        # The test prefix passes for Windows 10, which the manifest declares.
+        e2e.check(re.fullmatch(r"Operating System:      \tWindows NT 10\.0\.\d+", lines[2]),
+                  f"system line: {lines[2]!r}")
         e2e.check(lines[9] == "Cmdline Param(s) =  \t/debug", f"parameters line: {lines[9]!r}")
         e2e.check(lines[14] == "_hhInstalled =      \tYES", f"help control line: {lines[14]!r}")
         e2e.check(window.close() == 0, "the program ended with a failure")

@@ -109,7 +109,7 @@ def main(args):
     pk.check_program_starts(f"{FIRST}\\{pk.PROGRAM}", args.winprobe)
 
     # Over an all-users installation, a silent per-user one changes nothing.
-    files_now, registry_now = pk.prefix_files(), pk.registry_snapshot()
+    files_now, registry_now = pk.settled_prefix_state()
     for switches in (["/CurrentUser"], ["/CurrentUser", "/AllUsers"]):
         code = install(setup, *switches)
         e2e.check(code == EXIT_REFUSED, f"/S {' '.join(switches)} ended with {code}")

@@ -9,6 +9,7 @@ import functools
 import os
 import shutil
 import subprocess
+import time
 from dataclasses import dataclass
 
 import e2e
@@ -148,6 +149,21 @@ def registry_snapshot():
         done = wine("reg", "query", key, "/s")
         snapshot[key] = done.stdout.decode("utf-8", "replace") if done.returncode == 0 else None
     return snapshot
+
+
+def settled_prefix_state(timeout=30):
+    """Files and registry once nothing changes them any more: an uninstaller
+    that an install started hands over to a copy of itself and may still be
+    clearing up when the install returns."""
+    state = (prefix_files(), registry_snapshot())
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        time.sleep(1)
+        now = (prefix_files(), registry_snapshot())
+        if now == state:
+            return state
+        state = now
+    raise AssertionError(f"the prefix was still changing after {timeout} s")
 
 
 def registry_values(key):

@@ -6,12 +6,17 @@
 //   winprobe.exe CAPTION          the visible top-level window with exactly that caption
 //   winprobe.exe --close CAPTION  asks that window to close (WM_CLOSE)
 //   winprobe.exe --list           every visible top-level window
+//   winprobe.exe --print CAPTION FILE
+//                                 what PrintWindow draws of that window, frame
+//                                 included, as a binary PPM in FILE (with
+//                                 printhook.dll, beside winprobe.exe)
 // Columns: kind hwnd parent class text id visible enabled left top right bottom
 //   kind "top": the window itself, rectangle of its frame;
 //   kind "client": the window itself, rectangle of its client area;
 //   kind "child": every descendant, in Z order, parent first.
 // Rectangles are screen coordinates. In the text, backslash, tab, CR and LF are
-// escaped as \\ \t \r \n. Exit status: 0 found, 1 no such window, 2 usage.
+// escaped as \\ \t \r \n. Exit status: 0 found, 1 no such window, 2 usage, 3 the picture
+// could not be made or written.
 #include <windows.h>
 
 #include <fcntl.h>
@@ -138,8 +143,37 @@ HWND FindTopLevel(const std::wstring& caption) {
     return search.found;
 }
 
+// The window as PrintWindow draws it, made inside the window's own process:
+// Wine hands PrintWindow's DC on to the window, and a DC means nothing in
+// another process. The hook of printhook.dll makes the picture there when it
+// sees the message below go by; the file's name travels as a global atom.
+bool SavePrint(HWND window, const wchar_t* path) {
+    wchar_t self[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring dll(self, length);
+    dll = dll.substr(0, dll.find_last_of(L"\\/") + 1) + L"printhook.dll";
+    HMODULE module = LoadLibraryW(dll.c_str());
+    FARPROC found = module ? GetProcAddress(module, "PrintHook") : nullptr;
+    auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(found));
+    if (!hook)
+        return false;
+    HHOOK installed =
+        SetWindowsHookExW(WH_CALLWNDPROC, hook, module, GetWindowThreadProcessId(window, nullptr));
+    ATOM name = GlobalAddAtomW(path);
+    DeleteFileW(path);
+    DWORD_PTR result = 0;
+    bool answered = installed && name &&
+                    SendMessageTimeoutW(window, RegisterWindowMessageW(L"winprobe.PrintWindow"),
+                                        name, 0, SMTO_ABORTIFHUNG, 10000, &result);
+    GlobalDeleteAtom(name);
+    if (installed)
+        UnhookWindowsHookEx(installed);
+    return answered && GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+}
+
 int Usage() {
-    std::fprintf(stderr, "usage: winprobe CAPTION | winprobe --close CAPTION | winprobe --list\n");
+    std::fprintf(stderr, "usage: winprobe CAPTION | winprobe --close CAPTION | winprobe --list"
+                         " | winprobe --print CAPTION FILE\n");
     return 2;
 }
 
@@ -153,15 +187,18 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     bool close = first == L"--close";
-    if (argc != (close ? 3 : 2))
+    bool print = first == L"--print";
+    if (argc != (print ? 4 : close ? 3 : 2))
         return Usage();
-    HWND window = FindTopLevel(argv[close ? 2 : 1]);
+    HWND window = FindTopLevel(argv[close || print ? 2 : 1]);
     if (!window)
         return 1;
     if (close) {
         PostMessageW(window, WM_CLOSE, 0, 0);
         return 0;
     }
+    if (print)
+        return SavePrint(window, argv[3]) ? 0 : 3;
     PrintWindowRect("top", window, nullptr, 0);
     PrintClientRect(window);
     EnumChildWindows(window, PrintChild, 0);

@@ -1,9 +1,12 @@
 #include "ResourceCount.h"
 
+#include "ImportHook.h"
+
 #include <windows.h>
 #include <winternl.h>
 
 #include <cstring>
+#include <memory>
 
 namespace guitest {
 
@@ -67,41 +70,13 @@ HFONT WINAPI CountedCreateFontIndirectW(const LOGFONTW* font) {
     return realCreateFontIndirectW(font);
 }
 
-// The program's import address entry for `function` of gdi32.
-void** GdiImport(const char* function) {
-    auto* base = reinterpret_cast<unsigned char*>(GetModuleHandleW(nullptr));
-    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports =
-        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    auto* library = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-    for (; library->Name; ++library) {
-        if (_stricmp(reinterpret_cast<const char*>(base + library->Name), "gdi32.dll") != 0)
-            continue;
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + library->OriginalFirstThunk);
-        auto* entries = reinterpret_cast<void**>(base + library->FirstThunk);
-        for (int i = 0; names[i].u1.AddressOfData; ++i) {
-            if (IMAGE_SNAP_BY_ORDINAL(names[i].u1.Ordinal))
-                continue;
-            auto* name = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names[i].u1.AddressOfData);
-            if (std::strcmp(reinterpret_cast<const char*>(name->Name), function) == 0)
-                return &entries[i];
-        }
-    }
-    return nullptr;
-}
+std::vector<std::unique_ptr<ImportHook>> drawingObjectHooks;
 
 // Points the import of `function` at `replacement`; returns what it pointed at.
 template <class F> F Redirect(const char* function, F replacement) {
-    void** entry = GdiImport(function);
-    if (!entry)
-        return nullptr; // the program never calls it
-    DWORD protection;
-    VirtualProtect(entry, sizeof *entry, PAGE_READWRITE, &protection);
-    F previous = reinterpret_cast<F>(*entry);
-    *entry = reinterpret_cast<void*>(replacement);
-    VirtualProtect(entry, sizeof *entry, protection, &protection);
-    return previous;
+    auto& hook = drawingObjectHooks.emplace_back(
+        std::make_unique<ImportHook>("gdi32.dll", function, reinterpret_cast<void*>(replacement)));
+    return hook->Original<F>();
 }
 
 } // namespace
@@ -115,14 +90,7 @@ DrawingObjectCreations::DrawingObjectCreations() {
 }
 
 DrawingObjectCreations::~DrawingObjectCreations() {
-    if (realCreatePen)
-        Redirect("CreatePen", realCreatePen);
-    if (realCreateSolidBrush)
-        Redirect("CreateSolidBrush", realCreateSolidBrush);
-    if (realCreateBrushIndirect)
-        Redirect("CreateBrushIndirect", realCreateBrushIndirect);
-    if (realCreateFontIndirectW)
-        Redirect("CreateFontIndirectW", realCreateFontIndirectW);
+    drawingObjectHooks.clear();
 }
 
 int DrawingObjectCreations::Since() const {

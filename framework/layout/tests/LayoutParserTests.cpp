@@ -98,7 +98,7 @@ TEST(LayoutParser, ReadsEveryKindOfValue) {
     EXPECT_EQ(p[6].value, Value::MakeIdentifier("FormCreate"));
     // A quoted text is never taken for a name, nor a number for a text.
     EXPECT_NE(p[5].value, Value::MakeString("clBtnFace"));
-    EXPECT_THROW(p[1].value.String(), std::logic_error);
+    EXPECT_THROW(p[1].value.String(), fw::LogicError);
 }
 
 TEST(LayoutParser, ReadsNumbersInDecimalAndHexUpToTheir32BitLimits) {

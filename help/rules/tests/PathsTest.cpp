@@ -52,3 +52,30 @@ TEST(DebugSwitch, SlashOrDashDebugInAnyCaseOnly) {
                                L"\\debug", L"/débug"})
         EXPECT_FALSE(IsDebugSwitch(off)) << off;
 }
+
+TEST(LongPaths, OnlyPathsPastTheLimitTakeTheExtendedForm) {
+    const std::wstring longest = L"C:\\" + std::wstring(256, L'd');
+    const std::wstring longer = longest + L"x";
+    const std::wstring share = L"\\\\server\\share\\" + std::wstring(250, L'd');
+    struct Case {
+        std::wstring path, extended;
+    } cases[] = {
+        {L"C:\\Sixpointe\\Sixpointe.chm", L"C:\\Sixpointe\\Sixpointe.chm"},
+        {longest, longest},
+        {longer, L"\\\\?\\" + longer},
+        {L"z:" + longer.substr(2), L"\\\\?\\z:" + longer.substr(2)},
+        {share, L"\\\\?\\UNC\\server\\share\\" + std::wstring(250, L'd')},
+        {L"\\\\?\\" + longer, L"\\\\?\\" + longer},
+        {L"\\\\.\\" + longer, L"\\\\.\\" + longer},
+        // Relative paths have no extended form.
+        {std::wstring(300, L'd'), std::wstring(300, L'd')},
+        {L"C:" + std::wstring(300, L'd'), L"C:" + std::wstring(300, L'd')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        EXPECT_EQ(ExtendedLengthPath(c.path), c.extended);
+        if (c.path.starts_with(L"\\\\?\\") || c.path.starts_with(L"\\\\.\\"))
+            continue;
+        EXPECT_EQ(PlainPath(c.extended), c.path) << "back to its usual form";
+    }
+}
