@@ -5,13 +5,7 @@
 // the window that draws the cell, or the verdict label.
 //
 // Usage: WorkshopBench.exe [QUESTIONS]   (one timed chord and one verdict each)
-#include "app/MainForm.h"
-#include "app/SixpointeModule.h"
-#include "controls/AboutModule.h"
-#include "controls/AlignEditModule.h"
-#include "controls/LinesModule.h"
-#include "framework/core/Application.h"
-#include "framework/loading/Framework.h"
+#include "BenchProgram.h"
 #include "framework/widgets/Label.h"
 #include "framework/widgets/Panel.h"
 #include "Clock.h"
@@ -32,14 +26,6 @@ void Key(WORD key, bool up) {
     input.ki.wScan = WORD(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     SendInput(1, &input, sizeof input);
-}
-
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
 }
 
 // Handles messages until a WM_PAINT of `window` has been handled; the time
@@ -83,65 +69,37 @@ double TimedVerdict(HWND verdictWindow) {
     return painted < 0 ? -1 : painted - pressed;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-void Report(const char* what, const std::vector<double>& times) {
-    auto [low, high] = std::minmax_element(times.begin(), times.end());
-    std::printf("%s, %zu times: median %.2f ms, minimum %.2f ms, maximum %.2f ms\n", what,
-                times.size(), Median(times), *low, *high);
-}
-
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
     int questions = argc > 1 ? std::max(1, _wtoi(argv[1])) : 200;
-    fw::InitializeFramework();
-    AlignEdit::Initialize();
-    Lines::Initialize();
-    About::Initialize();
-    Sixpointe::Initialize();
     std::vector<double> chords, verdicts;
-    int status = 0;
     {
-        fw::TApplication application;
-        application.Initialize();
-        TForm1* form = application.CreateForm<TForm1>();
-        form->Show();
+        BenchProgram program;
+        TForm1& form = program.Form();
+        form.tlbtnSheet2Click(&form);
         Pump();
-        form->tlbtnSheet2Click(form);
-        Pump();
-        HWND first = form->WorkshopFirstCell.Panel()->Handle();
-        HWND verdict = form->Label5->Parent()->Handle();
-        for (int i = 0; i <= questions && status == 0; ++i) {
-            form->btnEffacerClick(form); // a new question; the first cell has the focus
+        HWND first = form.WorkshopFirstCell.Panel()->Handle();
+        HWND verdict = form.Label5->Parent()->Handle();
+        for (int i = 0; i <= questions; ++i) {
+            form.btnEffacerClick(&form); // a new question; the first cell has the focus
             Pump();
             double chord = TimedChord(first);
             Key(VK_SPACE, false); // the second cell, empty: the focus goes to "Valider"
             Key(VK_SPACE, true);
             Pump();
             double judged = TimedVerdict(verdict);
-            if (chord < 0 || judged < 0 || form->Label5->Caption().empty()) {
+            if (chord < 0 || judged < 0 || form.Label5->Caption().empty()) {
                 std::fprintf(stderr, "question %d: no paint seen (keys lost?)\n", i + 1);
-                status = 2;
-            } else if (i > 0) { // the first is a warm-up
+                return 2;
+            }
+            if (i > 0) { // the first is a warm-up
                 chords.push_back(chord);
                 verdicts.push_back(judged);
             }
         }
-        application.DestroyForms();
     }
-    Sixpointe::Finalize();
-    About::Finalize();
-    Lines::Finalize();
-    AlignEdit::Finalize();
-    fw::FinalizeFramework();
-    if (status != 0)
-        return status;
-    Report("Chord released to cell painted", chords);
-    Report("Return on Valider to verdict painted", verdicts);
+    ReportTimes("Chord released to cell painted", chords);
+    ReportTimes("Return on Valider to verdict painted", verdicts);
     return 0;
 }
