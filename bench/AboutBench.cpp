@@ -5,14 +5,8 @@
 // message comes only after every WM_PAINT, then closes the dialog.
 //
 // Usage: AboutBench.exe [OPENINGS]
-#include "app/MainForm.h"
-#include "app/SixpointeModule.h"
+#include "BenchProgram.h"
 #include "controls/AboutForm.h"
-#include "controls/AboutModule.h"
-#include "controls/AlignEditModule.h"
-#include "controls/LinesModule.h"
-#include "framework/core/Application.h"
-#include "framework/loading/Framework.h"
 #include "Clock.h"
 
 #include <windows.h>
@@ -64,14 +58,6 @@ LRESULT CALLBACK MessageTaken(int code, WPARAM removed, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, removed, lParam);
 }
 
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 double OneOpening(TForm1& form) {
     closed = false;
     lastDone = 0;
@@ -90,43 +76,23 @@ double OneOpening(TForm1& form) {
 
 int wmain(int argc, wchar_t** argv) {
     int openings = argc > 1 ? std::max(1, _wtoi(argv[1])) : 50;
-    fw::InitializeFramework();
-    AlignEdit::Initialize();
-    Lines::Initialize();
-    About::Initialize();
-    Sixpointe::Initialize();
     std::vector<double> times;
     {
-        fw::TApplication application;
-        application.Initialize();
-        TForm1* form = application.CreateForm<TForm1>();
-        form->Show();
-        Pump();
+        BenchProgram program;
         HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, MessageTaken, nullptr, GetCurrentThreadId());
-        OneOpening(*form); // warm-up: the banner and fonts are read once
-        for (int i = 0; i < openings; ++i) {
-            double ms = OneOpening(*form);
-            if (ms < 0) {
-                std::fprintf(stderr, "opening %d showed no dialog\n", i + 1);
-                return 2;
-            }
+        OneOpening(program.Form()); // warm-up: the banner and fonts are read once
+        while (int(times.size()) < openings) {
+            double ms = OneOpening(program.Form());
+            if (ms < 0)
+                break;
             times.push_back(ms);
         }
         UnhookWindowsHookEx(hook);
-        application.DestroyForms();
     }
-    Sixpointe::Finalize();
-    About::Finalize();
-    Lines::Finalize();
-    AlignEdit::Finalize();
-    fw::FinalizeFramework();
-
-    std::vector<double> sorted = times;
-    std::sort(sorted.begin(), sorted.end());
-    size_t n = sorted.size();
-    double median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
-    std::printf("About dialog, command to fully painted, %zu openings: median %.1f ms, "
-                "minimum %.1f ms, maximum %.1f ms\n",
-                n, median, sorted.front(), sorted.back());
+    if (int(times.size()) < openings) {
+        std::fprintf(stderr, "opening %zu showed no dialog\n", times.size() + 1);
+        return 2;
+    }
+    ReportTimes("About dialog, command to fully painted", times);
     return 0;
 }

@@ -13,6 +13,23 @@ template <class T> bool Update(T& field, const T& value) {
     field = value;
     return true;
 }
+
+// The colour a pen or brush was made with, as GDI keeps it.
+COLORREF MadeWith(HPEN pen) {
+    LOGPEN logical{};
+    return GetObjectW(pen, sizeof logical, &logical) ? logical.lopnColor : CLR_INVALID;
+}
+COLORREF MadeWith(HBRUSH brush) {
+    LOGBRUSH logical{};
+    return GetObjectW(brush, sizeof logical, &logical) ? logical.lbColor : CLR_INVALID;
+}
+
+// A pen or brush of a system colour is made again, when next drawn with,
+// once the user has changed that colour (a high-contrast theme, say).
+template <class Handle> void DropIfStale(GdiHandle<Handle>& handle, TColor color) {
+    if (handle && color < 0 && MadeWith(handle.get()) != ColorToRGB(color))
+        handle.reset();
+}
 } // namespace
 
 void TGraphicsObject::Changed() {
@@ -123,6 +140,7 @@ void TPen::Assign(const TPen& source) {
 }
 
 HPEN TPen::Handle() {
+    DropIfStale(handle_, color_);
     if (!handle_) {
         static constexpr int kStyles[] = {PS_SOLID,      PS_DASH, PS_DOT,        PS_DASHDOT,
                                           PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
@@ -150,6 +168,8 @@ void TBrush::Assign(const TBrush& source) {
 }
 
 HBRUSH TBrush::Handle() {
+    if (style_ == bsSolid)
+        DropIfStale(handle_, color_);
     if (!handle_) {
         if (style_ == bsClear) {
             LOGBRUSH lb{BS_NULL, 0, 0};

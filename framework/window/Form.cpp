@@ -15,6 +15,21 @@ constexpr UINT kHandFocusMessage = WM_APP + 0x101;
 // WM_GETDPISCALEDSIZE, from Windows 10 (1703): the size at a resolution to come.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
 
+// WM_SYSCOLORCHANGE reaches top-level windows only: the common controls
+// among the children (tool bar, tabs, status bar) are told here, and the
+// whole window is drawn again in the new colours.
+void RepaintInSystemColors(HWND window) {
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM) -> BOOL {
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+            return TRUE;
+        },
+        0);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 bool IsWithin(const TControl* control, const TControl* container) {
     for (; control; control = control->Parent())
         if (control == container)
@@ -241,6 +256,9 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Close();
         return 0;
+    case WM_SYSCOLORCHANGE:
+        RepaintInSystemColors(RawHandle());
+        break;
     case WM_DPICHANGED:
         ChangeDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;

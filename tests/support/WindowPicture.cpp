@@ -23,6 +23,10 @@ Picture ClientPicture(HWND window) {
                  SWP_NOSIZE | SWP_NOACTIVATE);
     UpdateWindow(window);
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // Wine copies what a window drew to the display when its thread next waits
+    // for messages, or 50 ms later: without a wait here, the screen may still
+    // show part of the window as it was before.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
     RECT client;
     GetClientRect(window, &client);
     Picture picture;
