@@ -2,8 +2,8 @@
 
 #include "braille/AlphabetTable.h"
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 namespace braille {
 namespace {
@@ -17,11 +17,13 @@ constexpr std::size_t PatternOf(DotSet first, DotSet second) {
 
 // Row number plus one for each pattern, 0 for no character. The table has no two rows
 // with the same cells, so filling in any order gives the answer of a search in order.
-using PatternIndex = std::array<std::uint8_t, kPatternCount>;
+// Built on first use, on the heap: a fixed array would be worked out by the
+// compiler and take 4 KiB of the program file.
+using PatternIndex = std::vector<std::uint8_t>;
 static_assert(kAlphabetSize < 255, "row numbers must fit the index entries");
 
 PatternIndex BuildIndex() {
-    PatternIndex index{};
+    PatternIndex index(kPatternCount);
     const auto rows = AlphabetTable();
     for (std::size_t i = 0; i < rows.size(); ++i)
         index[PatternOf(rows[i].first, rows[i].second)] = static_cast<std::uint8_t>(i + 1);
