@@ -2,6 +2,7 @@
 
 #include "app/CellView.h"
 
+#include "braille/WriterKeys.h"
 #include "framework/core/Beep.h"
 #include "framework/widgets/Panel.h"
 
@@ -10,16 +11,10 @@
 #include <utility>
 
 namespace {
-// The six keys are places on the keyboard, the home row under the fingers,
-// whatever letters the layout prints there: found by scan code. On QWERTY,
-// QWERTZ and AZERTY keyboards alike they are F D S J K L.
+// The six keys are places on the keyboard, found by scan code, so that every
+// layout writes with the same fingers.
 int DotOfKey(std::uint16_t key) {
-    static constexpr UINT kScanCodes[] = {0x21, 0x20, 0x1F, 0x24, 0x25, 0x26};
-    UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
-    for (int dot = 1; dot <= 6; ++dot)
-        if (scan == kScanCodes[dot - 1])
-            return dot;
-    return 0;
+    return braille::DotOfScanCode(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
 }
 
 // A digit 1 to 6 of the top row or of the numeric pad, read from the key cap.

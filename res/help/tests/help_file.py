@@ -23,7 +23,8 @@ PAGES = {
     "evaluation.htm": ["Réponse correcte !", "Réponse incorrecte !", "Erreur : signe inexistant !",
                        "Effacer", "Valider"],
     "alphabet.htm": ["points 4 6", "point 6", "â", "ê", "î", "ô", "û", "ë", "ï", "ü", "oe"],
-    "clavier.htm": ["Alt+A, R", "Ctrl+Tab", "Alt+V", "Alt+E", "Alt+F, Q"],
+    "clavier.htm": ["Alt+A, R", "Ctrl+Tab", "Alt+V", "Alt+E", "Alt+F, Q", "Maj+Tab", "AZERTY",
+                    "QWERTY", "accord", "Espace", "pavé numérique", "rectangle en pointillés"],
     "tableau.htm": ["Tableau des 103 caractères", "Même seconde cellule"],
 }
 
@@ -34,6 +35,12 @@ WRONG = {
     "alphabet.htm": ["le point le point", "Ils s'écrivent dans la partie basse"],
 }
 
+# The six keys of a Braille writer on a computer keyboard and the dot each writes.
+WRITER_KEYS = {"F": "1", "D": "2", "S": "3", "J": "4", "K": "5", "L": "6"}
+# The buttons and the page that the keyboard page names, as the program captions them.
+LAYOUT = os.path.join(os.path.dirname(__file__), "..", "..", "..", "app", "Main.layout")
+NAMED_CONTROLS = ["btnValider", "btnEffacer", "TabSheet2"]
+
 # Characters a French keyboard gives with no key of their own: the accented capitals
 # and the accented small letters (which some layouts lack), and the paragraph sign.
 ACCENTED = "çéàèùâêîôûëïü"
@@ -43,6 +50,9 @@ NEEDS_A_CODE = set(ACCENTED) | set(ACCENTED.upper()) | {"§"}
 INDEX_NAMES = ["accent aigu", "accent grave", "accent circonflexe", "tréma", "cédille",
                "majuscule", "minuscule", "chiffres", "oe", "ponctuation", "alt, codes",
                "touches mortes", "code braille de 2008", "cellules partagées"]
+# Subjects of the keyboard page, which the index must lead there.
+KEYBOARD_INDEX_NAMES = ["touches f d s j k l", "accord", "focus", "tabulation",
+                        "machine à écrire le braille", "barre d'espace"]
 
 RAISED, FLAT = "&#9679;", "&#9675;"
 LINE = re.compile(r'<tr( class="shared")?>(<td class="char">.*?)</tr>\n')
@@ -115,12 +125,85 @@ def check_digit_table(text):
             assert not [c for c, cells in CELLS.items() if cells[1] == second and c != digit]
 
 
+def check_keys_picture(text):
+    """The picture of the six keys, as the build drew it: under each key of the home row
+    the dot that it writes, drawn in a small cell; the big cell with each dot's key; its
+    text alternative naming each key with its dot."""
+    assert "<!--keys-->" not in text, "clavier.htm: the picture of the keys was not drawn"
+    picture = re.search(r'<div class="writerkeys" role="img" aria-label="([^"]+)">(.*?)</div>',
+                        text, re.S)
+    assert picture, "clavier.htm has no picture of the keys"
+    alt, drawn = picture.groups()
+    rows = re.findall(r"<tr>(.*?)</tr>\n", drawn.split('<table class="writercell">')[0], re.S)
+    assert len(rows) == 4, f"the row of keys has {len(rows)} lines"
+    keys = re.findall(r'<td class="key[^"]*">([^<]*)</td>', rows[1])
+    numbers = re.findall(r'<td class="dot">([^<]*)</td>', rows[2])
+    small = re.findall(r"<td>((?:<table class=\"cell\">.*?</table>)?)</td>", rows[3])
+    assert len(keys) == len(numbers) == len(small), "the row's lines do not match up"
+    written = {}
+    for key, number, cell in zip(keys, numbers, small):
+        assert (read_cell(cell) if cell else "") == number, f"under {key}: {number} drawn {cell}"
+        if number:
+            written[key] = number
+    assert written == WRITER_KEYS, f"the picture's keys: {written}"
+    big = re.findall(r'<td class="key">([^<]*)</td><td class="number">(\d)</td>'
+                     r'<td class="in l">&#9679;</td><td class="in r">&#9679;</td>'
+                     r'<td class="number">(\d)</td><td class="key">([^<]*)</td>', drawn)
+    assert [(WRITER_KEYS[l], left, right, WRITER_KEYS[r]) for l, left, right, r in big] == \
+        [("1", "1", "4", "4"), ("2", "2", "5", "5"), ("3", "3", "6", "6")], f"the big cell: {big}"
+    for key, dot in WRITER_KEYS.items():
+        assert f"{key} écrit le point {dot}" in html.unescape(alt), f"the picture's text: {alt}"
+
+
+def check_examples(text):
+    """Each worked example, typed with the six keys and Space, writes the character it
+    answers, and says the verdict that the program gives."""
+    examples = re.findall(r'<p class="example">La question est « <b>([^<]+)</b> ».*?</p>\s*'
+                          r'<table class="keys example">(.*?)</table>', text, re.S)
+    assert len(examples) >= 2, f"{len(examples)} worked examples"
+    for question, table in examples:
+        cells = []
+        for typed, said in re.findall(r"<tr><td>(.*?)</td><td>(.*?)</td></tr>", table, re.S):
+            keys = re.findall(r"<kbd>([^<]+)</kbd>", typed)
+            if keys == ["Entrée"]:
+                break
+            dots = "" if keys == ["Espace"] else "".join(sorted(WRITER_KEYS[k] for k in keys))
+            cells.append(dots)
+        said = " ".join(said.split())
+        assert tuple(cells) == CELLS[question], f"example {question!r}: the keys write {cells}"
+        assert f"« {question} »" in said and "Réponse correcte !" in said, f"{question}: {said}"
+
+
+def check_control_names(text):
+    """The keyboard page names the buttons and the page as the program captions them."""
+    layout = open(LAYOUT, encoding="utf-8").read()
+    for control in NAMED_CONTROLS:
+        caption = re.search(rf"object {control}: \w+\n(?:\s+\w[^\n]*\n)*?\s+Caption = '([^']*)'",
+                            layout)
+        assert caption, f"no caption for {control} in the layout"
+        name = caption.group(1).replace("&", "")
+        assert f"<b>{name}</b>" in text or f"page {name}" in text, f"clavier.htm never names {name!r}"
+
+
+def check_links(read):
+    """Every link between the pages leads to a page of the file and, where it names one,
+    to an anchor of that page."""
+    for page in PAGES:
+        for target in re.findall(r'<a href="([^"]+)"', read(page)):
+            other, _, anchor = target.partition("#")
+            other = other or page
+            assert other in PAGES, f"{page}: a link to {target}, which the file lacks"
+            if anchor:
+                assert f'name="{anchor}"' in read(other), f"{page}: no anchor {target}"
+
+
 def sitemap_entries(text):
     return re.findall(r'<param name="Name" value="([^"]*)">\s*<param name="Local" value="([^"]*)">',
                       text)
 
 
-def check_index(text, chart):
+def check_index(text, read):
+    chart = read("tableau.htm")
     entries = sitemap_entries(text)
     names = [name.lower() for name, _ in entries]
     pages = {local.split("#")[0] for _, local in entries}
@@ -131,10 +214,13 @@ def check_index(text, chart):
     for name in signs + INDEX_NAMES:
         assert any(n == name.lower() or n.startswith(name.lower() + ",") or
                    n.startswith(name.lower() + " (") for n in names), f"the index lacks {name!r}"
+    for name in KEYBOARD_INDEX_NAMES:
+        assert any(n.startswith(name) and local.startswith("clavier.htm")
+                   for n, (_, local) in zip(names, entries)), f"the index lacks {name!r} there"
     for _, local in entries:
         page, _, anchor = local.partition("#")
         if anchor:
-            assert f'name="{anchor}"' in chart, f"index: no anchor {local}"
+            assert f'name="{anchor}"' in read(page), f"index: no anchor {local}"
 
 
 def read_string(strings, offset):
@@ -190,7 +276,11 @@ def main(chm):
         check_chart(read("tableau.htm"))
         check_alt_codes(html.unescape(read("apprentissage.htm")))
         check_digit_table(html.unescape(read("alphabet.htm")))
-        check_index(read("index.hhk"), read("tableau.htm"))
+        check_index(read("index.hhk"), read)
+        check_links(read)
+        check_keys_picture(read("clavier.htm"))
+        check_examples(html.unescape(read("clavier.htm")))
+        check_control_names(html.unescape(read("clavier.htm")))
         check_window_type(out)
     print("help_file: passed")
 
