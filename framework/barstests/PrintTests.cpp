@@ -182,4 +182,23 @@ TEST_F(PrintTest, ThemedControlsGetTheirParentsBackground) {
     EXPECT_EQ(behind.Pixel(2, 2), kYellow);
 }
 
+// Some themed controls ask with WM_ERASEBKGND alone, and take "erased" for
+// painted; the window's own painting keeps WM_ERASEBKGND for WM_PAINT.
+TEST_F(PrintTest, EraseBackgroundIntoAnotherDcPaintsThePicture) {
+    fw::TPanel* panel = AddCell(form, 10, 10);
+    ShowForm();
+    Picture behind(40, 40);
+    SetViewportOrgEx(behind.Dc(), -15, -15, nullptr);
+    EXPECT_NE(SendMessageW(panel->Handle(), WM_ERASEBKGND, WPARAM(behind.Dc()), 0), 0);
+    EXPECT_EQ(behind.Pixel(17, 17), kBlack);
+    EXPECT_EQ(behind.Pixel(2, 2), kYellow);
+
+    // Its own window's DC is left alone: the next WM_PAINT draws it whole.
+    HDC own = GetDC(panel->Handle());
+    PatBlt(own, 0, 0, 10, 10, WHITENESS);
+    SendMessageW(panel->Handle(), WM_ERASEBKGND, WPARAM(own), 0);
+    EXPECT_EQ(GetPixel(own, 4, 4), kWhite);
+    ReleaseDC(panel->Handle(), own);
+}
+
 } // namespace

@@ -134,10 +134,15 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             AlignControls();
         break;
     case WM_ERASEBKGND:
-        // The background is painted with the rest, in WM_PAINT and
-        // WM_PRINTCLIENT, so that nothing flickers.
-        if (!subclassed_)
+        // The window's own background is painted with the rest, in WM_PAINT,
+        // so that nothing flickers. A DC of some other window is a themed
+        // child asking for what lies behind it, and may not ask again with
+        // WM_PRINTCLIENT once told "erased": it gets the picture now.
+        if (!subclassed_) {
+            if (WindowFromDC(HDC(wParam)) != handle_)
+                PrintClient(HDC(wParam));
             return 1;
+        }
         break;
     case WM_PAINT:
         if (!subclassed_) {

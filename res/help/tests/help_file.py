@@ -1,6 +1,7 @@
 """The compiled help file unpacked as the help window reads it: its pages, its table
-of contents, its index, its window type, the Alt codes that it teaches, and its chart
-checked against the tests' own table of the 103 characters.
+of contents, its index and links, its window type, the Alt codes that it teaches, its
+chart checked against the tests' own table of the 103 characters, and its keyboard
+page's picture and worked examples checked against a Braille writer's six keys.
 
 Usage: help_file.py Sixpointe.chm
 """
