@@ -1,4 +1,5 @@
 #include "ChartPage.h"
+#include "HelpPage.h"
 
 #include "ChartGroups.h"
 
@@ -8,8 +9,6 @@ namespace helpchart {
 
 namespace {
 
-constexpr char kRaised[] = "&#9679;";
-constexpr char kFlat[] = "&#9675;";
 constexpr std::string_view kPlaceholderStart = "<!--chart:";
 constexpr std::string_view kPlaceholderEnd = "-->";
 
@@ -36,26 +35,15 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-// Dots 1 2 3 run down the left column, 4 5 6 down the right one.
-std::string DrawnCell(braille::DotSet cell) {
-    std::string html = "<table class=\"cell\">";
-    for (int row = 1; row <= 3; ++row) {
-        html += "<tr>";
-        for (int dot : {row, row + 3})
-            html += std::string("<td>") + (cell.Has(dot) ? kRaised : kFlat) + "</td>";
-        html += "</tr>";
-    }
-    return html + "</table>";
-}
-
 std::string DotNumbers(braille::DotSet cell) {
     return cell.Empty() ? "-" : cell.ToString();
 }
 
 std::string Entry(const braille::AlphabetRow& row) {
-    return "<td class=\"char\">" + Escaped(row.text) + "</td><td>" + DrawnCell(row.first) +
-           "</td><td>" + DrawnCell(row.second) + "</td><td class=\"dots\">" +
-           DotNumbers(row.first) + " / " + DotNumbers(row.second) + "</td>";
+    return "<td class=\"char\">" + Escaped(row.text) + "</td><td>" +
+           helppage::DrawnCell(row.first) + "</td><td>" + helppage::DrawnCell(row.second) +
+           "</td><td class=\"dots\">" + DotNumbers(row.first) + " / " + DotNumbers(row.second) +
+           "</td>";
 }
 
 // The table's rows by text, each to be placed once.

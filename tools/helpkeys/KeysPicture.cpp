@@ -1,4 +1,5 @@
 #include "KeysPicture.h"
+#include "HelpPage.h"
 
 #include "braille/DotSet.h"
 
@@ -10,8 +11,6 @@ namespace helpkeys {
 
 namespace {
 
-constexpr char kRaised[] = "&#9679;";
-constexpr char kFlat[] = "&#9675;";
 constexpr std::string_view kPlaceholder = "<!--keys-->";
 
 // The keyboard's home row from left to right, by scan code, with the letter
@@ -96,17 +95,6 @@ private:
     std::vector<PlacedKey> shown_;
 };
 
-std::string DrawnCell(braille::DotSet cell) {
-    std::string html = "<table class=\"cell\">";
-    for (int row = 1; row <= 3; ++row) {
-        html += "<tr>";
-        for (int dot : {row, row + 3})
-            html += std::string("<td>") + (cell.Has(dot) ? kRaised : kFlat) + "</td>";
-        html += "</tr>";
-    }
-    return html + "</table>";
-}
-
 // The row of keys with the hands above it and, under each key of a dot, its
 // number and its place in the cell.
 std::string DrawnRow(const Keyboard& keyboard) {
@@ -125,7 +113,8 @@ std::string DrawnRow(const Keyboard& keyboard) {
         keys += std::string("<td class=\"") + (placed.dot ? "key" : "key other") + "\">" +
                 Label(*placed.key) + "</td>";
         numbers += "<td class=\"dot\">" + (placed.dot ? DotNumber(placed.dot) : "") + "</td>";
-        cells += "<td>" + (placed.dot ? DrawnCell(braille::DotSet().With(placed.dot, true)) : "") +
+        cells += "<td>" +
+                 (placed.dot ? helppage::DrawnCell(braille::DotSet().With(placed.dot, true)) : "") +
                  "</td>";
     }
     return "<table class=\"writer\" cellspacing=\"3\">" + hands + "</tr>\n" + keys + "</tr>\n" +
@@ -145,8 +134,8 @@ std::string DrawnCellWithKeys(const Keyboard& keyboard) {
                 ">";
         html += "<td class=\"key\">" + Label(keyboard.KeyOf(leftDot)) + "</td>";
         html += "<td class=\"number\">" + DotNumber(leftDot) + "</td>";
-        html += std::string("<td class=\"in l\">") + kRaised + "</td>";
-        html += std::string("<td class=\"in r\">") + kRaised + "</td>";
+        html += std::string("<td class=\"in l\">") + helppage::kRaised + "</td>";
+        html += std::string("<td class=\"in r\">") + helppage::kRaised + "</td>";
         html += "<td class=\"number\">" + DotNumber(rightDot) + "</td>";
         html += "<td class=\"key\">" + Label(keyboard.KeyOf(rightDot)) + "</td></tr>\n";
     }
