@@ -190,8 +190,20 @@ TEST_F(ToolBarTest, EachButtonsToolTipIsItsHint) {
     }
 }
 
+// Tips show over the active window only; a window shown while the machine is
+// busy can take a moment to become it.
+void Activate(HWND window) {
+    SetForegroundWindow(window);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 2000; Sleep(10)) {
+        guitest::Pump();
+        if (GetActiveWindow() == window)
+            return;
+    }
+}
+
 // Rests the mouse on a button and waits a little for its tip to appear.
 bool TipAppears(HWND bar, const RECT& button) {
+    Activate(GetAncestor(bar, GA_ROOT));
     HWND tips = HWND(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0));
     SendMessageW(tips, TTM_SETDELAYTIME, TTDT_INITIAL, 10);
     POINT point{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
