@@ -56,41 +56,12 @@ TEST_F(MainWindowTest, AChangeOfSystemColoursRepaintsTheWindowInTheNewColours) {
     EXPECT_NE(PixelOf(workshop, face.x, face.y), RGB(0, 0, 160)) << "the colours came back";
 }
 
-namespace {
-// Counts the colour changes that reach a child window, through its window procedure.
-class ColourChangesSeen {
-public:
-    explicit ColourChangesSeen(HWND window) : window_(window) {
-        SetPropW(window, kProperty, this);
-        original_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Count)));
-    }
-    ColourChangesSeen(const ColourChangesSeen&) = delete;
-    ColourChangesSeen& operator=(const ColourChangesSeen&) = delete;
-    ~ColourChangesSeen() {
-        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-        RemovePropW(window_, kProperty);
-    }
-    int count = 0;
-
-private:
-    static constexpr const wchar_t* kProperty = L"ColourChangesSeen";
-    static LRESULT CALLBACK Count(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = static_cast<ColourChangesSeen*>(GetPropW(window, kProperty));
-        if (message == WM_SYSCOLORCHANGE)
-            ++self->count;
-        return CallWindowProcW(self->original_, window, message, wParam, lParam);
-    }
-    HWND window_;
-    WNDPROC original_ = nullptr;
-};
-} // namespace
-
 // Windows tells top-level windows only; the tool bar, tabs and status bar keep
 // colours of their own and must hear of the change from the main window.
 TEST_F(MainWindowTest, TheCommonControlsHearOfASystemColourChange) {
-    ColourChangesSeen toolBar(form->ToolBar1->Handle()), tabs(form->PageControl1->Handle()),
-        statusBar(form->StatusBar1->Handle());
+    guitest::MessagesSeen toolBar(form->ToolBar1->Handle(), WM_SYSCOLORCHANGE),
+        tabs(form->PageControl1->Handle(), WM_SYSCOLORCHANGE),
+        statusBar(form->StatusBar1->Handle(), WM_SYSCOLORCHANGE);
     {
         SystemColorsChange change(COLOR_BTNFACE, RGB(0, 0, 160));
         guitest::Pump();

@@ -180,3 +180,20 @@ TEST_F(WorkshopKeysTest, KeysHeldWhenTheFocusLeavesWriteNothing) {
     EXPECT_EQ(Second(), "1 2 3 4 5 6");
     EXPECT_EQ(GetFocus(), SecondCell());
 }
+
+// Where Windows hides focus rectangles until the keyboard is used (Wine
+// always shows them), the window is told to show them once a key moves the
+// focus, on the cells as on the buttons; the mouse leaves them as they are.
+TEST_F(WorkshopKeysTest, MovingTheFocusByKeyShowsFocusRectangles) {
+    const WPARAM show = MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS);
+    guitest::MessagesSeen told(form->Handle(), WM_CHANGEUISTATE);
+    PressDot(form->WorkshopFirstCell, 1);
+    EXPECT_EQ(told.count, 0);
+    Chord(braille::Dots("2"));
+    ASSERT_EQ(GetFocus(), SecondCell());
+    EXPECT_EQ(told.count, 1);
+    EXPECT_EQ(told.lastWParam, show);
+    Tab();
+    EXPECT_EQ(told.count, 2);
+    EXPECT_EQ(told.lastWParam, show);
+}

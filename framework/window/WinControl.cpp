@@ -382,8 +382,14 @@ TWinControl* TWinControl::FindNextControl(const TWinControl* current, bool forwa
 }
 
 void TWinControl::SelectNext(const TWinControl* current, bool forward) {
-    if (TWinControl* next = FindNextControl(current, forward))
+    if (TWinControl* next = FindNextControl(current, forward)) {
+        // The keyboard moves the focus: from now on the window shows where it
+        // is, as dialog boxes do once Tab is pressed, even where Windows hides
+        // focus rectangles until the keyboard is used.
+        SendMessageW(GetAncestor(next->Handle(), GA_ROOT), WM_CHANGEUISTATE,
+                     MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
         ::SetFocus(next->Handle());
+    }
 }
 
 void TWinControl::AccessibleValueChanged() {

@@ -107,4 +107,28 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
+namespace {
+constexpr const wchar_t* kMessagesSeen = L"guitest::MessagesSeen";
+}
+
+MessagesSeen::MessagesSeen(HWND window, UINT message) : window_(window), message_(message) {
+    SetPropW(window, kMessagesSeen, this);
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
+}
+
+MessagesSeen::~MessagesSeen() {
+    SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    RemovePropW(window_, kMessagesSeen);
+}
+
+LRESULT CALLBACK MessagesSeen::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = static_cast<MessagesSeen*>(GetPropW(window, kMessagesSeen));
+    if (message == self->message_) {
+        ++self->count;
+        self->lastWParam = wParam;
+    }
+    return CallWindowProcW(self->original_, window, message, wParam, lParam);
+}
+
 } // namespace guitest

@@ -32,6 +32,24 @@ void Later(std::function<void()> step, UINT delayMs = 10);
 // Text of any window, through the W function.
 std::wstring WindowText(HWND window);
 
+// Counts one message reaching a window's own procedure (the window is
+// subclassed meanwhile), and keeps the last one's wParam.
+class MessagesSeen {
+public:
+    MessagesSeen(HWND window, UINT message);
+    MessagesSeen(const MessagesSeen&) = delete;
+    MessagesSeen& operator=(const MessagesSeen&) = delete;
+    ~MessagesSeen();
+    int count = 0;
+    WPARAM lastWParam = 0;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND window_;
+    UINT message_;
+    WNDPROC original_ = nullptr;
+};
+
 // Counts the calls of MessageBeep made since the last reset; set up by the
 // test main, which routes the framework's beep here.
 int BeepCount();
