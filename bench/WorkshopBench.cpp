@@ -9,6 +9,7 @@
 #include "framework/widgets/Label.h"
 #include "framework/widgets/Panel.h"
 #include "Clock.h"
+#include "tests/support/KeyInput.h"
 
 #include <windows.h>
 
@@ -18,15 +19,6 @@
 #include <vector>
 
 namespace {
-
-void Key(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = WORD(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
-}
 
 // Handles messages until a WM_PAINT of `window` has been handled; the time
 // then, or -1 after a second without one.
@@ -49,21 +41,21 @@ double UntilPainted(HWND window) {
 // Dots 1 2 4 (F D J) held down, then released; from the last release.
 double TimedChord(HWND cell) {
     for (WORD key : {'F', 'D', 'J'})
-        Key(key, false);
+        guitest::SendKey(key, false);
     Pump();
-    Key('F', true);
-    Key('D', true);
+    guitest::SendKey('F', true);
+    guitest::SendKey('D', true);
     Pump();
     double released = NowMs();
-    Key('J', true);
+    guitest::SendKey('J', true);
     double painted = UntilPainted(cell);
     return painted < 0 ? -1 : painted - released;
 }
 
 double TimedVerdict(HWND verdictWindow) {
     double pressed = NowMs();
-    Key(VK_RETURN, false);
-    Key(VK_RETURN, true);
+    guitest::SendKey(VK_RETURN, false);
+    guitest::SendKey(VK_RETURN, true);
     double painted = UntilPainted(verdictWindow);
     Pump();
     return painted < 0 ? -1 : painted - pressed;
@@ -85,8 +77,9 @@ int wmain(int argc, wchar_t** argv) {
             form.btnEffacerClick(&form); // a new question; the first cell has the focus
             Pump();
             double chord = TimedChord(first);
-            Key(VK_SPACE, false); // the second cell, empty: the focus goes to "Valider"
-            Key(VK_SPACE, true);
+            guitest::SendKey(VK_SPACE,
+                             false); // the second cell, empty: the focus goes to "Valider"
+            guitest::SendKey(VK_SPACE, true);
             Pump();
             double judged = TimedVerdict(verdict);
             if (chord < 0 || judged < 0 || form.Label5->Caption().empty()) {

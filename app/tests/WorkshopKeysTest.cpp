@@ -7,6 +7,7 @@
 #include "framework/widgets/Button.h"
 #include "framework/widgets/Label.h"
 #include "framework/widgets/Panel.h"
+#include "KeyInput.h"
 
 #include <initializer_list>
 #include <string>
@@ -15,19 +16,10 @@ namespace {
 // The keys of dots 1 to 6 on a QWERTY or AZERTY keyboard.
 constexpr WORD kDotKeys[] = {'F', 'D', 'S', 'J', 'K', 'L'};
 
-void KeyEvent(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = WORD(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
-}
-
 // Each step presses (+key) or releases (-key) one key.
 void Play(std::initializer_list<int> steps) {
     for (int step : steps)
-        KeyEvent(WORD(step > 0 ? step : -step), step < 0);
+        guitest::SendKey(WORD(step > 0 ? step : -step), step < 0);
     guitest::Pump();
 }
 
@@ -42,10 +34,10 @@ void Chord(braille::DotSet cell) {
         return Tap(VK_SPACE);
     for (int dot = 1; dot <= 6; ++dot)
         if (cell.Has(dot))
-            KeyEvent(kDotKeys[dot - 1], false);
+            guitest::SendKey(kDotKeys[dot - 1], false);
     for (int dot = 6; dot >= 1; --dot)
         if (cell.Has(dot))
-            KeyEvent(kDotKeys[dot - 1], true);
+            guitest::SendKey(kDotKeys[dot - 1], true);
     guitest::Pump();
 }
 } // namespace

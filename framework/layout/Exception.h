@@ -8,29 +8,31 @@
 
 namespace fw {
 
-// Everything the framework throws for a failure outside the program's control
-// derives from it: a window that cannot be made, a missing resource, a broken
-// layout. Programming errors (LogicError below) and the program's own
-// exceptions do not, so that whoever catches fw::Exception catches only these.
-class Exception : public std::exception {
+// An exception that keeps the text it was made with.
+class TextException : public std::exception {
 public:
-    explicit Exception(std::string message) : message_(std::move(message)) {}
+    explicit TextException(std::string message) : message_(std::move(message)) {}
     const char* what() const noexcept override { return message_.c_str(); }
 
 private:
     std::string message_;
 };
 
+// Everything the framework throws for a failure outside the program's control
+// derives from it: a window that cannot be made, a missing resource, a broken
+// layout. Programming errors (LogicError below) and the program's own
+// exceptions do not, so that whoever catches fw::Exception catches only these.
+class Exception : public TextException {
+public:
+    using TextException::TextException;
+};
+
 // A fault of the program itself (a layout value read as the wrong kind, a
 // class registered before its base): not an fw::Exception, so that nobody
 // answers it as a failure to be expected.
-class LogicError : public std::exception {
+class LogicError : public TextException {
 public:
-    explicit LogicError(std::string message) : message_(std::move(message)) {}
-    const char* what() const noexcept override { return message_.c_str(); }
-
-private:
-    std::string message_;
+    using TextException::TextException;
 };
 
 } // namespace fw

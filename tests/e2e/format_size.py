@@ -7,7 +7,6 @@ Extra arguments: --kind-dir DIR (the installer's .nsh files) --scratch DIR.
 """
 
 import os
-import subprocess
 
 import e2e
 import packages as pk
@@ -38,13 +37,7 @@ EXPECTED = [
 
 
 def main(args):
-    kind_dir = args.extra[args.extra.index("--kind-dir") + 1]
-    scratch = args.extra[args.extra.index("--scratch") + 1]
-    os.makedirs(scratch, exist_ok=True)
-    program = os.path.join(scratch, "format_size.exe")
-    source = os.path.join(os.path.dirname(os.path.abspath(__file__)), "format_size.nsi")
-    subprocess.run(["makensis", "-V2", f"-DOUT={program}", f"-DKIND_DIR={kind_dir}", source],
-                   check=True, timeout=120, stdout=subprocess.DEVNULL)
+    program, scratch = pk.built_installer_piece(args, "format_size")
     done = pk.wine(program, *[str(size) for size, _ in EXPECTED])
     e2e.check(done.returncode == 0, f"the program ended with {done.returncode}")
     with open(os.path.join(scratch, "sizes.txt"), encoding="utf-16-le") as written:

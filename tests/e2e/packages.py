@@ -47,6 +47,20 @@ def wine(*args, timeout=120):
                           stdin=subprocess.DEVNULL)
 
 
+def built_installer_piece(args, name):
+    """Compiles NAME.nsi, beside this file, into a small program around the
+    installer's .nsh files (--kind-dir DIR) in the scratch folder (--scratch
+    DIR); returns the program's path and the scratch folder."""
+    kind_dir = args.extra[args.extra.index("--kind-dir") + 1]
+    scratch = args.extra[args.extra.index("--scratch") + 1]
+    os.makedirs(scratch, exist_ok=True)
+    program = os.path.join(scratch, f"{name}.exe")
+    source = os.path.join(os.path.dirname(os.path.abspath(__file__)), f"{name}.nsi")
+    subprocess.run(["makensis", "-V2", f"-DOUT={program}", f"-DKIND_DIR={kind_dir}", source],
+                   check=True, timeout=120, stdout=subprocess.DEVNULL)
+    return program, scratch
+
+
 def prefix_files():
     """Every file and folder of the prefix's drive C, as paths relative to it.
 

@@ -8,21 +8,13 @@ it was given, and its exit code comes back whole.
 Extra arguments: --kind-dir DIR (the installer's .nsh files) --scratch DIR.
 """
 
-import os
-import subprocess
 
 import e2e
 import packages as pk
 
 
 def main(args):
-    kind_dir = args.extra[args.extra.index("--kind-dir") + 1]
-    scratch = args.extra[args.extra.index("--scratch") + 1]
-    os.makedirs(scratch, exist_ok=True)
-    program = os.path.join(scratch, "run_elevated.exe")
-    source = os.path.join(os.path.dirname(os.path.abspath(__file__)), "run_elevated.nsi")
-    subprocess.run(["makensis", "-V2", f"-DOUT={program}", f"-DKIND_DIR={kind_dir}", source],
-                   check=True, timeout=120, stdout=subprocess.DEVNULL)
+    program, _ = pk.built_installer_piece(args, "run_elevated")
     for code in (0, 42, 200):
         done = pk.wine(program, f"/Code={code}")
         e2e.check(done.returncode == code, f"/Code={code}: the program ended with {done.returncode}")
