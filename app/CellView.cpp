@@ -18,7 +18,7 @@ std::string SpokenDots(braille::DotSet cell) {
 TBrailleCell::TBrailleCell(fw::TPanel& panel) : panel_(&panel) {
     size_t found = 0;
     for (fw::TControl* control : panel.Controls()) {
-        auto* shape = dynamic_cast<fw::TShape*>(control);
+        auto* shape = fw::As<fw::TShape>(control);
         if (!shape)
             continue;
         if (found == dots_.size())

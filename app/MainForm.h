@@ -32,6 +32,7 @@ class TAboutBox;
 class TAlignEdit;
 
 class TForm1 : public fw::TForm {
+    FW_CLASS(TForm1, fw::TForm)
 public:
     explicit TForm1(fw::TComponent* owner);
 

@@ -25,7 +25,7 @@ bool closed = false;
 TFAbout* OpenDialog() {
     fw::TApplication* application = fw::Application();
     for (int i = 0; i < application->ComponentCount(); ++i)
-        if (auto* dialog = dynamic_cast<TFAbout*>(application->Component(i)))
+        if (auto* dialog = fw::As<TFAbout>(application->Component(i)))
             return dialog;
     return nullptr;
 }

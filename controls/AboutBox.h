@@ -7,6 +7,7 @@
 #include <string>
 
 class TAboutBox : public fw::TComponent {
+    FW_CLASS(TAboutBox, fw::TComponent)
 public:
     // Longer texts keep their first kMaxLength characters.
     static constexpr std::size_t kMaxLength = 100;

@@ -17,6 +17,7 @@ class TLabel;
 class TLine;
 
 class TFAbout : public fw::TForm {
+    FW_CLASS(TFAbout, fw::TForm)
 public:
     // Reads the dialog's layout; FormCreate has run when it returns.
     explicit TFAbout(fw::TComponent* owner);

@@ -10,6 +10,7 @@
 // Its window is always a multi-line edit; while MultiLine is off the control
 // makes it behave as a one-line field through its own key handling.
 class TAlignEdit : public fw::TCustomEdit {
+    FW_CLASS(TAlignEdit, fw::TCustomEdit)
 public:
     explicit TAlignEdit(fw::TComponent* owner);
     ~TAlignEdit() override;

@@ -20,6 +20,7 @@ enum class TLineType : std::uint8_t {
 using enum TLineType;
 
 class TLine : public fw::TGraphicControl {
+    FW_CLASS(TLine, fw::TGraphicControl)
 public:
     explicit TLine(fw::TComponent* owner);
 

@@ -49,13 +49,13 @@ TEST_F(MainWindowTest, LayoutIsScaledOnceToThePixel) {
     guitest::Pump();
     int placed = 0, ruled = 0;
     for (int i = 0; i < form->ComponentCount(); ++i) {
-        auto* control = dynamic_cast<fw::TWinControl*>(form->Component(i));
+        auto* control = fw::As<fw::TWinControl>(form->Component(i));
         if (!control || !control->HandleAllocated() || !control->Parent())
             continue;
         SCOPED_TRACE(control->Name());
         RECT actual = PlaceInParent(control->Handle());
         RECT parentClient = ClientRectOf(GetParent(control->Handle()));
-        if (auto* page = dynamic_cast<fw::TTabSheet*>(control)) {
+        if (auto* page = fw::As<fw::TTabSheet>(control)) {
             // A page fills the display area of its tab control.
             RECT area = parentClient;
             SendMessageW(GetParent(page->Handle()), TCM_ADJUSTRECT, FALSE, LPARAM(&area));
@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, LayoutIsScaledOnceToThePixel) {
             EXPECT_EQ(actual.left, 0);
             EXPECT_EQ(actual.right, parentClient.right);
             ++ruled;
-        } else if (!dynamic_cast<fw::TControlBar*>(control->Parent())) {
+        } else if (!fw::As<fw::TControlBar>(control->Parent())) {
             // (A control bar places its bands itself.)
             RECT expected{Scaled(control->Left()), Scaled(control->Top()), 0, 0};
             expected.right = expected.left + Scaled(control->Width());

@@ -72,7 +72,7 @@ bool MainWindowTest::NativeMenuItemGrayed(const fw::TMenuItem& item) const {
 }
 
 void MainWindowTest::ChooseMenuLater(const char* itemName) {
-    auto* item = dynamic_cast<fw::TMenuItem*>(form->FindComponent(itemName));
+    auto* item = fw::As<fw::TMenuItem>(form->FindComponent(itemName));
     ASSERT_NE(item, nullptr) << itemName;
     PostMessageW(form->Handle(), WM_COMMAND, WPARAM(item->Command()), 0);
 }

@@ -205,7 +205,7 @@ TEST_F(EndingTest, IdleWorkRunsOnceWithoutInputAfterTheQueuedMessages) {
     fw::TApplication& application = *fw::Application();
     std::vector<std::string> order;
     // Queued before the loop starts: handled before the program is idle.
-    auto* item = dynamic_cast<fw::TMenuItem*>(form->FindComponent("ModeEvaluation1"));
+    auto* item = fw::As<fw::TMenuItem>(form->FindComponent("ModeEvaluation1"));
     ASSERT_NE(item, nullptr);
     item->OnClick = [&](fw::TComponent*) { order.push_back("queued"); };
     ChooseMenuLater("ModeEvaluation1");

@@ -44,7 +44,7 @@ void AboutTest::TearDown() {
 TFAbout* AboutTest::OpenDialog() {
     fw::TApplication* application = fw::Application();
     for (int i = 0; i < application->ComponentCount(); ++i)
-        if (auto* dialog = dynamic_cast<TFAbout*>(application->Component(i)))
+        if (auto* dialog = fw::As<TFAbout>(application->Component(i)))
             return dialog;
     return nullptr;
 }

@@ -46,8 +46,8 @@ protected:
         form = new TForm(nullptr);
         LoadLayout(*form, layout::ParseLayout(kLayout, "test.layout"), HandlerTable(),
                    "test.layout");
-        field = dynamic_cast<TAlignEdit*>(form->FindComponent("alEdit1"));
-        memo = dynamic_cast<TAlignEdit*>(form->FindComponent("memo"));
+        field = fw::As<TAlignEdit>(form->FindComponent("alEdit1"));
+        memo = fw::As<TAlignEdit>(form->FindComponent("memo"));
     }
     void TearDown() override {
         TComponent::Free(form);

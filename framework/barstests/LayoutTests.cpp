@@ -104,7 +104,7 @@ protected:
         fw::LoadLayout(*form, layout::ParseLayout(text, "Bars.layout"), handlers, "Bars.layout");
     }
     template <class T> T* Find(const char* name) {
-        return dynamic_cast<T*>(form->FindComponent(name));
+        return fw::As<T>(form->FindComponent(name));
     }
 
     int clicks = 0;

@@ -27,6 +27,7 @@ protected:
 };
 
 class TApplication : public TComponent {
+    FW_CLASS(TApplication, TComponent)
 public:
     TApplication();
     ~TApplication() override;

@@ -11,6 +11,7 @@
 namespace fw {
 
 class TComponent : public TPersistent {
+    FW_CLASS(TComponent, TPersistent)
 public:
     explicit TComponent(TComponent* owner);
     ~TComponent() override;

@@ -14,6 +14,7 @@ namespace fw {
 // Base of TFont, TPen and TBrush: OnChange fires once after every real change
 // of an attribute, never when a value is set to what it already holds.
 class TGraphicsObject : public TPersistent {
+    FW_CLASS(TGraphicsObject, TPersistent)
 public:
     std::function<void()> OnChange;
 
@@ -27,6 +28,7 @@ enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrike
 using TFontStyles = unsigned;
 
 class TFont : public TGraphicsObject {
+    FW_CLASS(TFont, TGraphicsObject)
 public:
     TFont();
     const std::string& Name() const { return name_; }
@@ -65,6 +67,7 @@ enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear,
 using enum TPenStyle;
 
 class TPen : public TGraphicsObject {
+    FW_CLASS(TPen, TGraphicsObject)
 public:
     TColor Color() const { return color_; }
     void SetColor(TColor color);
@@ -87,6 +90,7 @@ enum class TBrushStyle { bsSolid, bsClear };
 using enum TBrushStyle;
 
 class TBrush : public TGraphicsObject {
+    FW_CLASS(TBrush, TGraphicsObject)
 public:
     TColor Color() const { return color_; }
     void SetColor(TColor color);

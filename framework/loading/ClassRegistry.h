@@ -29,7 +29,7 @@ template <class T> TComponent* Create(TComponent* owner) {
     return new T(owner);
 }
 template <class T> bool IsInstance(TPersistent& object) {
-    return dynamic_cast<T*>(&object) != nullptr;
+    return As<T>(&object) != nullptr;
 }
 } // namespace classes
 

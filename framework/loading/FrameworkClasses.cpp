@@ -100,7 +100,7 @@ constexpr PropertyDef kForm[] = {
     Int<&TForm::SetClientWidth>("ClientWidth"),
     Int<&TForm::SetClientHeight>("ClientHeight"),
     Enum<&TForm::SetPosition>("Position", kPositions),
-    Reference<&TForm::SetMenu>("Menu"),
+    Reference<&TForm::SetMenu, TMainMenu>("Menu"),
     EventHandler<&TForm::OnCreate>("OnCreate"),
     EventHandler<&TForm::OnShow>("OnShow"),
     EventHandler<&TForm::OnClose>("OnClose"),

@@ -57,16 +57,16 @@ private:
 
     // Puts a new component where the layout nests it.
     void Place(TComponent& parent, TComponent& child, const layout::Object& object) {
-        if (auto* control = dynamic_cast<TControl*>(&child)) {
-            auto* container = dynamic_cast<TWinControl*>(&parent);
+        if (auto* control = As<TControl>(&child)) {
+            auto* container = As<TWinControl>(&parent);
             if (!container)
                 context_.Fail(object.line, "'" + parent.Name() + "' cannot hold the control '" +
                                                object.name + "'");
             control->SetParent(container);
-        } else if (auto* item = dynamic_cast<TMenuItem*>(&child)) {
-            if (auto* menu = dynamic_cast<TMainMenu*>(&parent))
+        } else if (auto* item = As<TMenuItem>(&child)) {
+            if (auto* menu = As<TMainMenu>(&parent))
                 menu->Add(item);
-            else if (auto* parentItem = dynamic_cast<TMenuItem*>(&parent))
+            else if (auto* parentItem = As<TMenuItem>(&parent))
                 parentItem->Add(item);
             else
                 context_.Fail(object.line, "menu item '" + object.name + "' must be in a menu");

@@ -28,7 +28,7 @@ void LoadLayoutResource(TComponent& root, std::string_view fileName, const Handl
 // T; a layout without it is a broken layout (layout::ParseError).
 template <class T>
 T& LayoutComponent(const TComponent& root, std::string_view layoutName, const std::string& name) {
-    auto* component = dynamic_cast<T*>(root.FindComponent(name));
+    auto* component = As<T>(root.FindComponent(name));
     if (!component)
         throw layout::ParseError(layoutName, 0,
                                  "no component '" + name + "' of the expected class");

@@ -143,17 +143,17 @@ void ApplyHandler(TPersistent& t, const layout::Property& p, LoadContext& c, con
     using M = Member<decltype(Event)>;
     static_cast<typename M::Class&>(t).*Event = c.Handler<typename M::Type>(p);
 }
-template <auto Set>
+// `Class` is the component class the setter takes, or one that converts to it.
+template <auto Set, class Class>
 void ResolveTo(TPersistent& t, TComponent& component, const layout::Property& p, LoadContext& c) {
-    using C = std::remove_pointer_t<typename Setter<decltype(Set)>::Arg>;
-    auto* typed = dynamic_cast<C*>(&component);
+    auto* typed = As<Class>(&component);
     if (!typed)
         c.Fail(p.line, "'" + component.Name() + "' cannot be used as " + p.path);
     (Target<Set>(t).*Set)(typed);
 }
-template <auto Set>
+template <auto Set, class Class>
 void ApplyReference(TPersistent& t, const layout::Property& p, LoadContext& c, const PropertyDef&) {
-    c.Reference(p, t, &ResolveTo<Set>);
+    c.Reference(p, t, &ResolveTo<Set, Class>);
 }
 template <auto Get> TPersistent& GetObject(TPersistent& t) {
     return (static_cast<typename Getter<decltype(Get)>::Class&>(t).*Get)();
@@ -185,9 +185,13 @@ constexpr PropertyDef Flags(const char* name, std::span<const NamedValue> member
 template <auto Event> constexpr PropertyDef EventHandler(const char* name) {
     return {name, &props::ApplyHandler<Event>};
 }
-// A reference to another component of the layout, resolved at the end.
-template <auto Set> constexpr PropertyDef Reference(const char* name) {
-    return {name, &props::ApplyReference<Set>};
+// A reference to another component of the layout, resolved at the end. The
+// component must be a `Class`: by default the class the setter takes; another
+// one when the setter takes an interface, such as a form's menu.
+template <auto Set,
+          class Class = std::remove_pointer_t<typename props::Setter<decltype(Set)>::Arg>>
+constexpr PropertyDef Reference(const char* name) {
+    return {name, &props::ApplyReference<Set, Class>};
 }
 // An object of its own, set attribute by attribute with the properties of `className`.
 template <auto Get> constexpr PropertyDef Object(const char* name, const char* className) {

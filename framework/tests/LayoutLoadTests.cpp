@@ -35,7 +35,7 @@ public:
         fw::LoadLayout(*this, layout::ParseLayout(text, "test.layout"), handlers, "test.layout");
     }
     template <class T> T* Find(std::string_view name) {
-        return dynamic_cast<T*>(FindComponent(name));
+        return fw::As<T>(FindComponent(name));
     }
 
     std::vector<std::string> changes;

@@ -6,6 +6,7 @@
 namespace fw {
 
 class TButton : public TWinControl {
+    FW_CLASS(TButton, TWinControl)
 public:
     explicit TButton(TComponent* owner);
 

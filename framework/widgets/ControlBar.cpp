@@ -25,7 +25,7 @@ void TControlBar::CreateHandle() {
         return;
     // The children's windows exist only now; each becomes a band.
     for (TControl* child : Controls())
-        if (auto* windowed = dynamic_cast<TWinControl*>(child))
+        if (auto* windowed = As<TWinControl>(child))
             AddBand(*windowed);
     AdjustHeight();
 }
@@ -54,7 +54,7 @@ void TControlBar::ScaleChanged() {
         return;
     int index = 0;
     for (TControl* child : Controls())
-        if (auto* windowed = dynamic_cast<TWinControl*>(child); windowed && index < BandCount()) {
+        if (auto* windowed = As<TWinControl>(child); windowed && index < BandCount()) {
             REBARBANDINFOW band = BandSizes(*windowed);
             SendMessageW(RawHandle(), RB_SETBANDINFOW, WPARAM(index++), LPARAM(&band));
         }

@@ -9,6 +9,7 @@
 namespace fw {
 
 class TControlBar : public TWinControl {
+    FW_CLASS(TControlBar, TWinControl)
 public:
     explicit TControlBar(TComponent* owner);
 

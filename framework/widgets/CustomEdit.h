@@ -6,6 +6,7 @@
 namespace fw {
 
 class TCustomEdit : public TWinControl {
+    FW_CLASS(TCustomEdit, TWinControl)
 public:
     explicit TCustomEdit(TComponent* owner);
 

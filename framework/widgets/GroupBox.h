@@ -6,6 +6,7 @@
 namespace fw {
 
 class TGroupBox : public TWinControl {
+    FW_CLASS(TGroupBox, TWinControl)
 public:
     explicit TGroupBox(TComponent* owner);
 

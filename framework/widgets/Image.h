@@ -9,6 +9,7 @@
 namespace fw {
 
 class TImage : public TGraphicControl {
+    FW_CLASS(TImage, TGraphicControl)
 public:
     explicit TImage(TComponent* owner);
     ~TImage() override;

@@ -13,6 +13,7 @@
 namespace fw {
 
 class TImageList : public TComponent {
+    FW_CLASS(TImageList, TComponent)
 public:
     explicit TImageList(TComponent* owner);
     ~TImageList() override;

@@ -6,6 +6,7 @@
 namespace fw {
 
 class TLabel : public TGraphicControl {
+    FW_CLASS(TLabel, TGraphicControl)
 public:
     explicit TLabel(TComponent* owner);
 

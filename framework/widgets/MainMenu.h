@@ -15,6 +15,7 @@ namespace fw {
 class TMainMenu;
 
 class TMenuItem : public TComponent {
+    FW_CLASS(TMenuItem, TComponent)
 public:
     explicit TMenuItem(TComponent* owner);
     // Leaves its menu (and the native one), so that no command reaches it.
@@ -57,6 +58,7 @@ private:
 };
 
 class TMainMenu : public TComponent, public TFormMenu {
+    FW_CLASS(TMainMenu, TComponent)
 public:
     explicit TMainMenu(TComponent* owner);
     ~TMainMenu() override;

@@ -8,6 +8,7 @@
 namespace fw {
 
 class TPageControl : public TWinControl {
+    FW_CLASS(TPageControl, TWinControl)
 public:
     explicit TPageControl(TComponent* owner);
     ~TPageControl() override;

@@ -11,6 +11,7 @@ enum class TBevelCut { bvNone, bvLowered, bvRaised };
 using enum TBevelCut;
 
 class TPanel : public TWinControl {
+    FW_CLASS(TPanel, TWinControl)
 public:
     explicit TPanel(TComponent* owner);
 

@@ -9,6 +9,7 @@ enum class TShapeType { stRectangle, stSquare, stRoundRect, stRoundSquare, stEll
 using enum TShapeType;
 
 class TShape : public TGraphicControl {
+    FW_CLASS(TShape, TGraphicControl)
 public:
     explicit TShape(TComponent* owner);
 

@@ -6,6 +6,7 @@
 namespace fw {
 
 class TStatusBar : public TWinControl {
+    FW_CLASS(TStatusBar, TWinControl)
 public:
     // Aligned to the bottom of its parent, as status bars are.
     explicit TStatusBar(TComponent* owner);

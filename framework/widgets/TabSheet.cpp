@@ -41,7 +41,7 @@ void TTabSheet::TextChanged() {
 void TTabSheet::ParentChanged() {
     if (pageControl_)
         pageControl_->RemovePage(*this);
-    pageControl_ = dynamic_cast<TPageControl*>(Parent());
+    pageControl_ = As<TPageControl>(Parent());
     TWinControl::ParentChanged();
     if (pageControl_)
         pageControl_->InsertPage(*this);

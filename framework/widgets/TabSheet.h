@@ -8,6 +8,7 @@ namespace fw {
 class TPageControl;
 
 class TTabSheet : public TWinControl {
+    FW_CLASS(TTabSheet, TWinControl)
 public:
     explicit TTabSheet(TComponent* owner);
     ~TTabSheet() override;

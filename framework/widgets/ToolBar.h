@@ -14,6 +14,7 @@ namespace fw {
 class TImageList;
 
 class TToolBar : public TWinControl {
+    FW_CLASS(TToolBar, TWinControl)
 public:
     explicit TToolBar(TComponent* owner);
     ~TToolBar() override;

@@ -66,7 +66,7 @@ void TToolButton::BoundsChanged() {
 void TToolButton::ParentChanged() {
     if (toolBar_)
         toolBar_->RemoveButton(*this);
-    toolBar_ = dynamic_cast<TToolBar*>(Parent());
+    toolBar_ = As<TToolBar>(Parent());
     if (toolBar_)
         toolBar_->InsertButton(*this);
 }

@@ -12,6 +12,7 @@ enum class TToolButtonStyle { tbsButton, tbsSeparator };
 using enum TToolButtonStyle;
 
 class TToolButton : public TControl {
+    FW_CLASS(TToolButton, TControl)
 public:
     explicit TToolButton(TComponent* owner);
     ~TToolButton() override;

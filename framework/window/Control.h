@@ -17,6 +17,7 @@ enum class TAlign { alNone, alTop, alBottom };
 using enum TAlign;
 
 class TControl : public TComponent {
+    FW_CLASS(TControl, TComponent)
 public:
     explicit TControl(TComponent* owner);
     ~TControl() override;

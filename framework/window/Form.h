@@ -27,6 +27,7 @@ constexpr TModalResult mrOk = 1;
 constexpr TModalResult mrCancel = 2;
 
 class TForm : public TWinControl, public TApplicationForm {
+    FW_CLASS(TForm, TWinControl)
 public:
     explicit TForm(TComponent* owner);
     void BeforeDestruction() override;

@@ -7,6 +7,7 @@
 namespace fw {
 
 class TGraphicControl : public TControl {
+    FW_CLASS(TGraphicControl, TControl)
 public:
     explicit TGraphicControl(TComponent* owner);
 

@@ -117,7 +117,7 @@ void TWinControl::CreateHandle() {
     HandleCreated();
     AlignControls();
     for (TControl* child : controls_)
-        if (auto* windowed = dynamic_cast<TWinControl*>(child); windowed && windowed->Visible())
+        if (auto* windowed = As<TWinControl>(child); windowed && windowed->Visible())
             windowed->CreateHandle();
 }
 
@@ -125,7 +125,7 @@ void TWinControl::CreateWaitingHandles() {
     if (!handle_)
         return;
     for (TControl* child : controls_)
-        if (auto* windowed = dynamic_cast<TWinControl*>(child)) {
+        if (auto* windowed = As<TWinControl>(child)) {
             windowed->CreateHandle();
             windowed->CreateWaitingHandles();
         }
@@ -140,7 +140,7 @@ void TWinControl::DestroyHandle() {
         return;
     SaveWindowState();
     for (TControl* child : controls_)
-        if (auto* windowed = dynamic_cast<TWinControl*>(child))
+        if (auto* windowed = As<TWinControl>(child))
             windowed->DestroyHandle();
     HWND hwnd = handle_;
     Unbind();
@@ -296,7 +296,7 @@ bool TWinControl::DialogChar(char key) {
 
 void TWinControl::InsertControl(TControl* control) {
     controls_.push_back(control);
-    if (auto* windowed = dynamic_cast<TWinControl*>(control))
+    if (auto* windowed = As<TWinControl>(control))
         tabList_.push_back(windowed);
     else
         control->Invalidate();

@@ -21,6 +21,7 @@ struct TCreateParams {
 };
 
 class TWinControl : public TControl {
+    FW_CLASS(TWinControl, TControl)
 public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;

@@ -167,7 +167,7 @@ bool TWinControl::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRE
     if (!from)
         return false;
     for (TControl* control : controls_) {
-        auto* child = dynamic_cast<TWinControl*>(control);
+        auto* child = As<TWinControl>(control);
         if (!child || (child->handle_ != from && !child->OwnsWindow(from)))
             continue;
         switch (message) {

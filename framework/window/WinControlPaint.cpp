@@ -10,7 +10,7 @@ namespace {
 // A windowless child is one its parent draws: a graphic control. Tool
 // buttons have no window either, but their tool bar draws them itself.
 TGraphicControl* AsWindowless(TControl* child) {
-    auto* graphic = dynamic_cast<TGraphicControl*>(child);
+    auto* graphic = As<TGraphicControl>(child);
     return graphic && graphic->Visible() ? graphic : nullptr;
 }
 
