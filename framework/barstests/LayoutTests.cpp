@@ -103,9 +103,7 @@ protected:
                      fw::TNotifyEvent([this](fw::TComponent* page) { shown.push_back(page); }));
         fw::LoadLayout(*form, layout::ParseLayout(text, "Bars.layout"), handlers, "Bars.layout");
     }
-    template <class T> T* Find(const char* name) {
-        return fw::As<T>(form->FindComponent(name));
-    }
+    template <class T> T* Find(const char* name) { return fw::As<T>(form->FindComponent(name)); }
 
     int clicks = 0;
     std::vector<fw::TComponent*> shown;

@@ -39,7 +39,9 @@ public:
 public:                                                                                            \
     using ThisClass = Class;                                                                       \
     static constexpr ::fw::ClassId kClassId{&Base::kClassId};                                      \
-    const ::fw::ClassId& GetClassId() const override { return kClassId; }                          \
+    const ::fw::ClassId& GetClassId() const override {                                             \
+        return kClassId;                                                                           \
+    }                                                                                              \
                                                                                                    \
 private:
 

@@ -188,8 +188,7 @@ template <auto Event> constexpr PropertyDef EventHandler(const char* name) {
 // A reference to another component of the layout, resolved at the end. The
 // component must be a `Class`: by default the class the setter takes; another
 // one when the setter takes an interface, such as a form's menu.
-template <auto Set,
-          class Class = std::remove_pointer_t<typename props::Setter<decltype(Set)>::Arg>>
+template <auto Set, class Class = std::remove_pointer_t<typename props::Setter<decltype(Set)>::Arg>>
 constexpr PropertyDef Reference(const char* name) {
     return {name, &props::ApplyReference<Set, Class>};
 }

@@ -34,9 +34,7 @@ public:
         handlers.Add("ShapeMouseDown", this, &TLayoutForm::ShapeMouseDown);
         fw::LoadLayout(*this, layout::ParseLayout(text, "test.layout"), handlers, "test.layout");
     }
-    template <class T> T* Find(std::string_view name) {
-        return fw::As<T>(FindComponent(name));
-    }
+    template <class T> T* Find(std::string_view name) { return fw::As<T>(FindComponent(name)); }
 
     std::vector<std::string> changes;
     std::vector<std::string> presses;
