@@ -24,8 +24,6 @@
 
 namespace layout {
 
-inline constexpr int kMaxDepth = 64;
-
 // Throws ParseError ("file:line: message") on any fault of the text.
 Object ParseLayout(std::string_view text, std::string_view fileName);
 

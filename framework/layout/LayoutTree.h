@@ -13,6 +13,9 @@
 
 namespace layout {
 
+// How deep objects may nest, in a layout's text as in its compiled form.
+inline constexpr int kMaxDepth = 64;
+
 enum class ValueKind { Number, String, Identifier, Set };
 
 // "number", "string", "identifier" or "set", for messages such as
@@ -49,6 +52,8 @@ struct Property {
     std::string path; // "Caption", or dotted into a sub-object: "Font.Name"
     Value value;
     int line = 0;
+
+    bool operator==(const Property&) const = default;
 };
 
 // Properties always come before the children in a layout, so the two lists
@@ -59,6 +64,8 @@ struct Object {
     int line = 0;
     std::vector<Property> properties;
     std::vector<Object> children;
+
+    bool operator==(const Object&) const = default;
 };
 
 // Broken layout data. what() reads "file:line: message". The code that

@@ -6,7 +6,7 @@
 #include "framework/core/Text.h"
 #include "framework/window/WinControl.h"
 
-#include "framework/layout/LayoutParser.h"
+#include "framework/layout/LayoutBinary.h"
 
 #include <windows.h>
 
@@ -115,10 +115,11 @@ void LoadLayout(TComponent& root, const layout::Object& tree, const HandlerTable
 }
 
 void LoadLayoutResource(TComponent& root, std::string_view fileName, const HandlerTable& handlers) {
-    std::optional<std::string> text = LoadPackedResource(ToWide(ResourceName(fileName)));
-    if (!text)
+    // The build compiled the layout's text (tools/pack --layout).
+    std::optional<std::string> compiled = LoadPackedResource(ToWide(ResourceName(fileName)));
+    if (!compiled)
         throw layout::ParseError(fileName, 0, "layout not found in the program's resources");
-    layout::Object tree = layout::ParseLayout(*text, fileName);
+    layout::Object tree = layout::Deserialize(*compiled, fileName);
     LoadLayout(root, tree, handlers, std::string(fileName));
 }
 

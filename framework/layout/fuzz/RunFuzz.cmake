@@ -1,11 +1,15 @@
-# Runs the layout fuzzer for a bounded time on a copy of the seed corpus.
+# Runs a layout fuzzer for a bounded time on a copy of the seed corpus.
 # Inputs: FUZZER (executable), SEEDS (seed corpus folder), DICT (token
-# dictionary), WORK (scratch folder).
+# dictionary, optional), WORK (scratch folder).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(COPY ${SEEDS}/ DESTINATION ${WORK}/corpus)
+set(dict "")
+if(DICT)
+  set(dict -dict=${DICT})
+endif()
 execute_process(
-  COMMAND ${FUZZER} -max_total_time=20 -rss_limit_mb=1024 -timeout=10 -dict=${DICT}
+  COMMAND ${FUZZER} -max_total_time=20 -rss_limit_mb=1024 -timeout=10 ${dict}
           -artifact_prefix=${WORK}/ ${WORK}/corpus
   WORKING_DIRECTORY ${WORK}
   RESULT_VARIABLE result)
