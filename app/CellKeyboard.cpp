@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -49,7 +50,9 @@ bool PassesThrough(std::uint16_t key) {
 void TCellKeyboard::KeyDown(std::uint16_t& key) {
     if (PassesThrough(key))
         return;
-    bool repeat = !held_.insert(key).second;
+    bool repeat = std::find(held_.begin(), held_.end(), key) != held_.end();
+    if (!repeat)
+        held_.push_back(key);
     std::uint16_t pressed = std::exchange(key, 0);
     if (repeat)
         return;
@@ -63,7 +66,7 @@ void TCellKeyboard::KeyDown(std::uint16_t& key) {
 }
 
 void TCellKeyboard::KeyUp(std::uint16_t& key) {
-    if (held_.erase(key) == 0)
+    if (std::erase(held_, key) == 0)
         return; // pressed elsewhere, before the focus came here
     std::uint16_t released = std::exchange(key, 0);
     if (int dot = DotOfKey(released)) {

@@ -5,7 +5,7 @@
 #include "braille/Chord.h"
 
 #include <cstdint>
-#include <set>
+#include <vector>
 
 class TBrailleCell;
 
@@ -26,5 +26,5 @@ private:
     TBrailleCell* cell_ = nullptr;
     braille::ChordReader chord_;
     // Keys down in this cell, so that the keyboard's auto-repeat acts once.
-    std::set<std::uint16_t> held_;
+    std::vector<std::uint16_t> held_;
 };

@@ -11,7 +11,8 @@ set(SIX_PACKED_DIR ${CMAKE_BINARY_DIR}/packed)
 set(pack_tool ${SIX_PACKED_DIR}/pack)
 set(layout_dir ${PROJECT_SOURCE_DIR}/framework/layout)
 set(pack_sources ${PROJECT_SOURCE_DIR}/tools/pack/PackFile.cpp
-                 ${PROJECT_SOURCE_DIR}/framework/packing/Packing.cpp
+                 ${PROJECT_SOURCE_DIR}/framework/packing/Pack.cpp
+                 ${PROJECT_SOURCE_DIR}/framework/packing/Unpack.cpp
                  ${layout_dir}/Cp1252.cpp ${layout_dir}/LayoutLexer.cpp
                  ${layout_dir}/LayoutParser.cpp ${layout_dir}/LayoutTree.cpp
                  ${layout_dir}/LayoutBinaryReader.cpp ${layout_dir}/LayoutBinaryWriter.cpp)
@@ -20,6 +21,7 @@ add_custom_command(OUTPUT ${pack_tool}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SIX_PACKED_DIR}
   COMMAND ${SIX_HOST_CXX} -std=c++20 -O2 -I${PROJECT_SOURCE_DIR} ${pack_sources} -o ${pack_tool}
   DEPENDS ${pack_sources} ${layout_headers} ${PROJECT_SOURCE_DIR}/framework/packing/Packing.h
+          ${PROJECT_SOURCE_DIR}/framework/packing/Format.h
   COMMENT "Building the resource packer for the build machine"
   VERBATIM)
 

@@ -145,7 +145,7 @@ void TAlignEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
         // Posted, so that it comes after the character of this Return; the
         // framework moves the focus on when the Tab reaches the control.
         if (key == VK_RETURN)
-            PostMessageA(RawHandle(), WM_KEYDOWN, VK_TAB, 0);
+            PostMessageW(RawHandle(), WM_KEYDOWN, VK_TAB, 0);
     } else if (!multiLine_) {
         if (key == VK_RETURN) {
             key = 0;

@@ -25,7 +25,7 @@ std::wstring ReportPath() {
 
 std::wstring LocaleText(LCTYPE type) {
     wchar_t text[16] = {};
-    return GetLocaleInfoW(LOCALE_USER_DEFAULT, type, text, 16) ? text : L"";
+    return GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, text, 16) ? text : L"";
 }
 
 std::string Now() {

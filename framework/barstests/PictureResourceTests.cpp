@@ -144,3 +144,45 @@ TEST(PictureResourceTest, EachResolutionsPictureHasItsScaledSize) {
         }
     }
 }
+
+// The icon holds an image for each size the program asks for (the large ones
+// stored as PNG): each loads at its own size, not scaled from another, and
+// draws with its transparent corners and its opaque page.
+TEST(PictureResourceTest, TheIconDrawsAtEachOfItsSizes) {
+    const COLORREF key = RGB(255, 0, 255);
+    for (int size : {16, 20, 24, 32, 40, 48, 64}) {
+        SCOPED_TRACE(size);
+        auto icon = static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, size, size, 0));
+        ASSERT_NE(icon, nullptr);
+        ICONINFO parts{};
+        ASSERT_TRUE(GetIconInfo(icon, &parts));
+        BITMAP shape{};
+        GetObjectW(parts.hbmColor ? parts.hbmColor : parts.hbmMask, sizeof shape, &shape);
+        EXPECT_EQ(shape.bmWidth, size);
+        DeleteObject(parts.hbmColor);
+        DeleteObject(parts.hbmMask);
+
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        HBITMAP canvas = CreateCompatibleBitmap(screen, size, size);
+        ReleaseDC(nullptr, screen);
+        HGDIOBJ old = SelectObject(dc, canvas);
+        HBRUSH brush = CreateSolidBrush(key);
+        RECT all{0, 0, size, size};
+        FillRect(dc, &all, brush);
+        DeleteObject(brush);
+        DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        Pixels drawn = PixelsOf(canvas);
+        DeleteObject(canvas);
+        DestroyIcon(icon);
+
+        auto at = [&](int x, int y) { return drawn.rgb[size_t(y * size + x)]; };
+        EXPECT_EQ(at(0, 0), key);
+        EXPECT_EQ(at(size - 1, 0), key);
+        EXPECT_EQ(at(0, size - 1), key);
+        EXPECT_NE(at(size / 2, size / 2), key);
+    }
+}

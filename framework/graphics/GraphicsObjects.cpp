@@ -108,8 +108,8 @@ HFONT TFont::Handle(int dpi) {
         lf.lfStrikeOut = (style_ & fsStrikeOut) != 0;
         lf.lfCharSet = BYTE(charset_);
         lf.lfQuality = DEFAULT_QUALITY;
-        std::wstring face = ToWide(name_);
-        lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+        // Cut to the longest name a font can have; lf is zeroed, so it ends there.
+        ToWide(name_).copy(lf.lfFaceName, LF_FACESIZE - 1);
         handle_.reset(CreateFontIndirectW(&lf));
     }
     return handle_.get();

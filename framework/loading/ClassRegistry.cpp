@@ -2,6 +2,7 @@
 
 #include "framework/core/Exceptions.h"
 
+#include <algorithm>
 #include <string>
 
 namespace fw {
@@ -15,21 +16,22 @@ void ClassRegistry::Register(std::span<const ClassInfo> classes) {
     for (const ClassInfo& info : classes) {
         if (*info.baseName && !Find(info.baseName))
             throw LogicError(std::string("class ") + info.baseName + " is not registered");
-        classes_[info.name] = &info;
+        // A class registered again under its name replaces the first one.
+        std::erase_if(classes_, [&](const ClassInfo* c) { return SameName(c->name, info.name); });
+        classes_.push_back(&info);
     }
 }
 
 void ClassRegistry::Unregister(std::span<const ClassInfo> classes) {
-    for (const ClassInfo& info : classes) {
-        auto it = classes_.find(info.name);
-        if (it != classes_.end() && it->second == &info)
-            classes_.erase(it);
-    }
+    for (const ClassInfo& info : classes)
+        std::erase(classes_, &info);
 }
 
 const ClassInfo* ClassRegistry::Find(std::string_view name) const {
-    auto it = classes_.find(name);
-    return it == classes_.end() ? nullptr : it->second;
+    for (const ClassInfo* c : classes_)
+        if (SameName(c->name, name))
+            return c;
+    return nullptr;
 }
 
 const PropertyDef* ClassRegistry::FindProperty(const ClassInfo& info, std::string_view name) const {

@@ -6,10 +6,10 @@
 #include "framework/core/Text.h"
 #include "framework/loading/Properties.h"
 
-#include <map>
 #include <span>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace fw {
 
@@ -63,7 +63,8 @@ public:
     const PropertyDef* FindProperty(const ClassInfo& info, std::string_view name) const;
 
 private:
-    std::map<std::string_view, const ClassInfo*, NameLess> classes_;
+    // A few dozen classes: a list looked through is enough.
+    std::vector<const ClassInfo*> classes_;
 };
 
 } // namespace fw

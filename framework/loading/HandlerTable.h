@@ -4,11 +4,13 @@
 #include "framework/core/Text.h"
 #include "framework/core/Types.h"
 
-#include <map>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <type_traits>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace fw {
 
@@ -16,7 +18,8 @@ using AnyHandler = std::variant<TNotifyEvent, TKeyEvent, TKeyPressEvent, TMouseE
 
 class HandlerTable {
 public:
-    void Add(const std::string& name, AnyHandler handler) { handlers_[name] = std::move(handler); }
+    // A handler added again under its name replaces the first one.
+    void Add(const std::string& name, AnyHandler handler);
 
     // Binds a member function of the form: Add("FormCreate", this, &TForm1::FormCreate).
     template <class F, class... Args>
@@ -24,10 +27,7 @@ public:
         Add(name, MakeHandler<Args...>(form, method));
     }
 
-    const AnyHandler* Find(const std::string& name) const {
-        auto it = handlers_.find(name);
-        return it == handlers_.end() ? nullptr : &it->second;
-    }
+    const AnyHandler* Find(std::string_view name) const;
 
 private:
     template <class... Args, class F>
@@ -46,7 +46,8 @@ private:
             return TCloseEvent(call);
     }
 
-    std::map<std::string, AnyHandler, NameLess> handlers_;
+    // A form's few dozen handlers: a list looked through is enough.
+    std::vector<std::pair<std::string, AnyHandler>> handlers_;
 };
 
 } // namespace fw

@@ -11,7 +11,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cctype>
 
 namespace fw {
 
@@ -103,7 +102,7 @@ private:
 std::string ResourceName(std::string_view fileName) {
     std::string name(fileName);
     for (char& c : name)
-        c = c == '.' ? '_' : char(std::toupper(static_cast<unsigned char>(c)));
+        c = c == '.' ? '_' : c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
     return name;
 }
 
