@@ -201,7 +201,8 @@ void Activate(HWND window) {
     }
 }
 
-// Rests the mouse on a button and waits a little for its tip to appear.
+// Rests the mouse on a button and waits for its tip to appear: up to three
+// seconds, as a busy machine can take a second or more to show it.
 bool TipAppears(HWND bar, const RECT& button) {
     Activate(GetAncestor(bar, GA_ROOT));
     HWND tips = HWND(SendMessageW(bar, TB_GETTOOLTIPS, 0, 0));
@@ -211,7 +212,7 @@ bool TipAppears(HWND bar, const RECT& button) {
     ClientToScreen(bar, &screen);
     SetCursorPos(screen.x, screen.y);
     PostMessageW(bar, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 1000; Sleep(10)) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 3000; Sleep(10)) {
         guitest::Pump();
         if (IsWindowVisible(tips))
             break;
