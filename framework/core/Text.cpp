@@ -42,14 +42,8 @@ char FoldedAscii(char c) {
 } // namespace
 
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && !NameLess{}(a, b) && !NameLess{}(b, a);
-}
-
-bool NameLess::operator()(std::string_view a, std::string_view b) const {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(FoldedAscii(x)) <
-               static_cast<unsigned char>(FoldedAscii(y));
-    });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return FoldedAscii(x) == FoldedAscii(y); });
 }
 
 } // namespace fw

@@ -23,9 +23,5 @@ std::string FromWide(std::wstring_view text, char substitute);
 // Names (of classes, properties, values, components and handlers) are the
 // same whatever the case of their ASCII letters, as everywhere in Windows.
 bool SameName(std::string_view a, std::string_view b);
-struct NameLess {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const;
-};
 
 } // namespace fw
